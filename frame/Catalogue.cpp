@@ -1,0 +1,59 @@
+#include "Catalogue.h"
+
+#include "OrvaneSuite_h.h"
+#include "OVFolderSelectValue.h"
+#include "OVFolderSelectValues.h"
+#include "OVRegistryKey.h"
+#include "OVRegistryKeys.h"
+#include "OVRegistryValue.h"
+#include "OVRegistryValues.h"
+#include "numbers/OVNumbers.h"
+
+namespace orvane {
+
+namespace {
+using K = ClassKind;
+const ClassEntry entries[] = {
+    {&CLSID_OVSplashScreen, L"OVSplashScreen", K::Control, 30000, nullptr},
+    {&CLSID_OVAboutBox, L"OVAboutBox", K::Control, 30001, nullptr},
+    {&CLSID_OVFileVersion, L"OVFileVersion", K::Control, 30002, nullptr},
+    {&CLSID_OVExtractIcon, L"OVExtractIcon", K::Control, 30003, nullptr},
+    {&CLSID_OVHelp, L"OVHelp", K::Control, 30004, nullptr},
+    {&CLSID_OVHyperLink, L"OVHyperLink", K::Control, 30005, nullptr},
+    {&CLSID_OVLinkedList, L"OVLinkedList", K::Control, 30006, nullptr},
+    {&CLSID_OVLocaleSettings, L"OVLocaleSettings", K::Control, 30007, nullptr},
+    {&CLSID_OVMath, L"OVMath", K::Control, 30008, nullptr},
+    {&CLSID_OVMemory, L"OVMemory", K::Control, 30009, nullptr},
+    {&CLSID_OVNumbers, L"OVNumbers", K::Control, 30010, &createInstance<OVNumbers>},
+    {&CLSID_OVPower, L"OVPower", K::Control, 30011, nullptr},
+    {&CLSID_OVScreenModes, L"OVScreenModes", K::Control, 30012, nullptr},
+    {&CLSID_OVSpecialFolders, L"OVSpecialFolders", K::Control, 30013, nullptr},
+    {&CLSID_OVStack, L"OVStack", K::Control, 30014, nullptr},
+    {&CLSID_OVWindows, L"OVWindows", K::Control, 30015, nullptr},
+    {&CLSID_OVWinVersion, L"OVWinVersion", K::Control, 30016, nullptr},
+    {&CLSID_OVDiskInfo, L"OVDiskInfo", K::Control, 30017, nullptr},
+    {&CLSID_OVRegistry, L"OVRegistry", K::Global, 0, nullptr},
+    {&CLSID_OVFolderSelect, L"OVFolderSelect", K::Global, 0, nullptr},
+    {&CLSID_OVRegistryKey, L"OVRegistryKey", K::Global, 0, &createInstance<OVRegistryKey>},
+    {&CLSID_OVRegistryKeys, L"OVRegistryKeys", K::Global, 0, &createInstance<OVRegistryKeys>},
+    {&CLSID_OVRegistryValue, L"OVRegistryValue", K::Global, 0, &createInstance<OVRegistryValue>},
+    {&CLSID_OVRegistryValues, L"OVRegistryValues", K::Global, 0, &createInstance<OVRegistryValues>},
+    {&CLSID_OVFolderSelectValue, L"OVFolderSelectValue", K::Global, 0, &createInstance<OVFolderSelectValue>},
+    {&CLSID_OVFolderSelectValues, L"OVFolderSelectValues", K::Global, 0, &createInstance<OVFolderSelectValues>},
+    {&CLSID_ppageAboutBoxDesign, L"ppageAboutBoxDesign", K::PropertyPage, 0, nullptr},
+    {&CLSID_ppageSplashScreenDesign, L"ppageSplashScreenDesign", K::PropertyPage, 0, nullptr},
+};
+}  // namespace
+
+std::span<const ClassEntry> catalogue() { return entries; }
+
+const ClassEntry* findClass(REFCLSID classId) {
+    for (const ClassEntry& entry : entries) {
+        if (*entry.classId == classId) return &entry;
+    }
+    return nullptr;
+}
+
+std::wstring programmaticId(const ClassEntry& entry) { return std::wstring(L"TVOrvaneSuite.") + entry.name; }
+
+}  // namespace orvane

@@ -1,0 +1,63 @@
+// The runtime's ordered keyed collection: insertion order, 1-based positions,
+// optional unique keys compared without case. Errors: 457 for a key already present,
+// 9 for a position outside 1..Count, 5 for an unknown key.
+// Adding, reading by position or key, and removing the last item take constant time.
+#pragma once
+
+#include <windows.h>
+#include <oaidl.h>
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "Handles.h"
+
+namespace orvane {
+
+class Collection final : public IDispatch {
+public:
+    static ComPtr<Collection> create();
+
+    // Appends, or inserts before or after an existing item (given by position or key).
+    void add(const VARIANT& item, const std::wstring* key = nullptr, const VARIANT* before = nullptr,
+             const VARIANT* after = nullptr);
+    void add(const VARIANT& item, const std::wstring& key) { add(item, &key); }
+    Variant item(const VARIANT& indexOrKey) const;
+    Variant item(long position) const;
+    long count() const noexcept { return static_cast<long>(items_.size()); }
+    void remove(const VARIANT& indexOrKey);
+    void remove(long position);
+    ComPtr<IUnknown> newEnum() const;
+
+    // IUnknown
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
+    STDMETHODIMP_(ULONG) AddRef() override;
+    STDMETHODIMP_(ULONG) Release() override;
+    // IDispatch: Item (0, the default), Add, Count, Remove, _NewEnum (-4).
+    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
+    STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
+    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override;
+    STDMETHODIMP Invoke(DISPID member, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params, VARIANT* result,
+                        EXCEPINFO* exception, UINT* argumentError) override;
+
+private:
+    struct Entry {
+        Variant value;
+        std::wstring key;  // upper-case; empty when the item has no key
+        bool hasKey = false;
+    };
+
+    Collection() noexcept;
+    ~Collection();
+    size_t positionOf(const VARIANT& indexOrKey) const;  // 0-based
+    size_t indexOfEntry(const Entry* entry) const;
+    void removeAt(size_t index);
+
+    std::vector<std::unique_ptr<Entry>> items_;
+    std::unordered_map<std::wstring, Entry*> byKey_;
+    LONG references_ = 1;
+};
+
+}  // namespace orvane

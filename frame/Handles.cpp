@@ -1,0 +1,33 @@
+#include "Handles.h"
+
+#include <new>
+
+#include "Platform.h"
+
+namespace orvane {
+
+namespace traits {
+// These three close through the binding service: the components' Parts count the
+// close calls among their platform calls, and tests can watch them.
+void Hkey::close(HKEY key) {
+    if (reinterpret_cast<ULONG_PTR>(key) >= 0x80000000u && reinterpret_cast<ULONG_PTR>(key) <= 0x80000006u) return;
+    try { platform::advapi32::RegCloseKey(key); } catch (...) {}
+}
+void Hicon::close(HICON icon) {
+    try { platform::user32::DestroyIcon(icon); } catch (...) {}
+}
+void ItemList::close(LPITEMIDLIST list) {
+    try { platform::ole32::CoTaskMemFree(list); } catch (...) {}
+}
+}  // namespace traits
+
+void Bstr::check(const void* wanted) const {
+    if (wanted && !text_) throw std::bad_alloc();
+}
+
+Variant::Variant(const Variant& other) {
+    ::VariantInit(&value_);
+    if (FAILED(::VariantCopy(&value_, const_cast<VARIANT*>(&other.value_)))) throw std::bad_alloc();
+}
+
+}  // namespace orvane

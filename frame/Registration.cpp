@@ -1,0 +1,203 @@
+#include "Registration.h"
+
+#include <oleauto.h>
+#include <olectl.h>
+
+#include <string>
+#include <vector>
+
+#include "Catalogue.h"
+#include "Dispatcher.h"
+#include "Handles.h"
+
+namespace orvane {
+
+namespace {
+
+const wchar_t automationProxy[] = L"{00020424-0000-0000-C000-000000000046}";
+const wchar_t dispatchProxy[] = L"{00020420-0000-0000-C000-000000000046}";
+// OLEMISC_SETCLIENTSITEFIRST | INVISIBLEATRUNTIME | ACTIVATEWHENVISIBLE | INSIDEOUT |
+// CANTLINKINSIDE | RECOMPOSEONRESIZE
+const wchar_t controlMiscStatus[] = L"132497";
+
+std::wstring guidText(REFGUID guid) {
+    wchar_t text[40] = {};
+    ::StringFromGUID2(guid, text, 40);
+    return text;
+}
+
+std::wstring modulePath() {
+    std::vector<wchar_t> path(MAX_PATH);
+    for (;;) {
+        DWORD length = ::GetModuleFileNameW(moduleHandle(), path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) return std::wstring(path.data(), length);
+        path.resize(path.size() * 2);
+    }
+}
+
+HKEY classesRoot(RegistrationScope scope, UniqueHkey& holder) {
+    HKEY base = scope == RegistrationScope::User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+    LONG status = ::RegCreateKeyExW(base, L"Software\\Classes", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, holder.put(), nullptr);
+    return status == ERROR_SUCCESS ? holder.get() : nullptr;
+}
+
+class KeyWriter {
+public:
+    explicit KeyWriter(HKEY root) : root_(root) {}
+    // Sets a named (or, with an empty name, the default) value of a key, creating the key.
+    void set(const std::wstring& path, const wchar_t* name, const std::wstring& data) {
+        UniqueHkey key;
+        LONG status = ::RegCreateKeyExW(root_, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(), nullptr);
+        if (status == ERROR_SUCCESS) {
+            status = ::RegSetValueExW(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                                      static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+        }
+        if (status != ERROR_SUCCESS && result_ == S_OK) result_ = HRESULT_FROM_WIN32(status);
+    }
+    void createKey(const std::wstring& path) {
+        UniqueHkey key;
+        LONG status = ::RegCreateKeyExW(root_, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(), nullptr);
+        if (status != ERROR_SUCCESS && result_ == S_OK) result_ = HRESULT_FROM_WIN32(status);
+    }
+    HRESULT result() const { return result_; }
+
+private:
+    HKEY root_;
+    HRESULT result_ = S_OK;
+};
+
+void deleteTree(HKEY root, const std::wstring& path) { ::RegDeleteTreeW(root, path.c_str()); ::RegDeleteKeyW(root, path.c_str()); }
+
+struct LibraryFacts {
+    GUID libraryId;
+    WORD major, minor;
+    SYSKIND kind;
+    std::wstring helpString;
+    std::vector<std::pair<GUID, std::wstring>> automationInterfaces;  // with the proxy they use
+    std::vector<std::wstring> proxies;
+    std::vector<std::wstring> names;
+};
+
+bool readLibrary(LibraryFacts& facts) {
+    ITypeLib* library = typeLibrary();
+    if (!library) return false;
+    TLIBATTR* attributes = nullptr;
+    if (FAILED(library->GetLibAttr(&attributes))) return false;
+    facts.libraryId = attributes->guid;
+    facts.major = attributes->wMajorVerNum;
+    facts.minor = attributes->wMinorVerNum;
+    facts.kind = attributes->syskind;
+    library->ReleaseTLibAttr(attributes);
+    BSTR help = nullptr;
+    library->GetDocumentation(-1, nullptr, &help, nullptr, nullptr);
+    facts.helpString = help ? help : L"";
+    ::SysFreeString(help);
+    UINT count = library->GetTypeInfoCount();
+    for (UINT index = 0; index < count; ++index) {
+        ComPtr<ITypeInfo> info;
+        if (FAILED(library->GetTypeInfo(index, info.put()))) continue;
+        TYPEATTR* type = nullptr;
+        if (FAILED(info->GetTypeAttr(&type))) continue;
+        const wchar_t* proxy = nullptr;
+        if (type->typekind == TKIND_DISPATCH) {
+            proxy = (type->wTypeFlags & TYPEFLAG_FDUAL) ? automationProxy : dispatchProxy;
+        } else if (type->typekind == TKIND_INTERFACE && (type->wTypeFlags & TYPEFLAG_FOLEAUTOMATION)) {
+            proxy = automationProxy;
+        }
+        if (proxy) {
+            BSTR name = nullptr;
+            library->GetDocumentation(static_cast<INT>(index), &name, nullptr, nullptr, nullptr);
+            facts.automationInterfaces.emplace_back(type->guid, name ? name : L"");
+            facts.proxies.emplace_back(proxy);
+            ::SysFreeString(name);
+        }
+        info->ReleaseTypeAttr(type);
+    }
+    return true;
+}
+
+}  // namespace
+
+HRESULT registerServer(RegistrationScope scope) noexcept {
+    try {
+        UniqueHkey holder;
+        HKEY root = classesRoot(scope, holder);
+        if (!root) return SELFREG_E_CLASS;
+        LibraryFacts library;
+        if (!readLibrary(library)) return SELFREG_E_TYPELIB;
+        const std::wstring path = modulePath();
+        const std::wstring libraryId = guidText(library.libraryId);
+        const std::wstring version = std::to_wstring(library.major) + L"." + std::to_wstring(library.minor);
+        KeyWriter writer(root);
+
+        for (const ClassEntry& entry : catalogue()) {
+            const std::wstring clsid = L"CLSID\\" + guidText(*entry.classId);
+            const std::wstring progId = programmaticId(entry);
+            writer.set(clsid, nullptr, entry.kind == ClassKind::PropertyPage ? std::wstring(entry.name) : progId);
+            writer.set(clsid + L"\\InprocServer32", nullptr, path);
+            writer.set(clsid + L"\\InprocServer32", L"ThreadingModel", L"Apartment");
+            writer.set(clsid + L"\\TypeLib", nullptr, libraryId);
+            writer.set(clsid + L"\\Version", nullptr, version);
+            if (entry.kind == ClassKind::PropertyPage) continue;
+            writer.set(clsid + L"\\ProgID", nullptr, progId);
+            writer.set(clsid + L"\\VersionIndependentProgID", nullptr, progId);
+            writer.set(progId, nullptr, progId);
+            writer.set(progId + L"\\CLSID", nullptr, guidText(*entry.classId));
+            if (entry.kind == ClassKind::Control) {
+                writer.createKey(clsid + L"\\Control");
+                writer.set(clsid + L"\\ToolboxBitmap32", nullptr, path + L", " + std::to_wstring(entry.toolboxBitmap));
+                writer.set(clsid + L"\\MiscStatus", nullptr, L"0");
+                writer.set(clsid + L"\\MiscStatus\\1", nullptr, controlMiscStatus);
+            }
+        }
+
+        // The type library and its interfaces, written the same way for both scopes
+        // (a per-user registration needs no administrator).
+        const std::wstring libraryKey = L"TypeLib\\" + libraryId + L"\\" + version;
+        const wchar_t* platform = library.kind == SYS_WIN64 ? L"\\0\\win64" : L"\\0\\win32";
+        writer.set(libraryKey, nullptr, library.helpString);
+        writer.set(libraryKey + platform, nullptr, path);
+        writer.set(libraryKey + L"\\FLAGS", nullptr, L"0");
+        writer.set(libraryKey + L"\\HELPDIR", nullptr, path.substr(0, path.find_last_of(L'\\')));
+        for (size_t n = 0; n < library.automationInterfaces.size(); ++n) {
+            const std::wstring key = L"Interface\\" + guidText(library.automationInterfaces[n].first);
+            writer.set(key, nullptr, library.automationInterfaces[n].second);
+            writer.set(key + L"\\ProxyStubClsid", nullptr, library.proxies[n]);
+            writer.set(key + L"\\ProxyStubClsid32", nullptr, library.proxies[n]);
+            writer.set(key + L"\\TypeLib", nullptr, libraryId);
+            writer.set(key + L"\\TypeLib", L"Version", version);
+        }
+        if (FAILED(writer.result())) {
+            unregisterServer(scope);
+            return SELFREG_E_CLASS;
+        }
+        return S_OK;
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT unregisterServer(RegistrationScope scope) noexcept {
+    try {
+        UniqueHkey holder;
+        HKEY root = classesRoot(scope, holder);
+        if (!root) return SELFREG_E_CLASS;
+        for (const ClassEntry& entry : catalogue()) {
+            deleteTree(root, L"CLSID\\" + guidText(*entry.classId));
+            if (entry.kind != ClassKind::PropertyPage) deleteTree(root, programmaticId(entry));
+        }
+        LibraryFacts library;
+        if (!readLibrary(library)) return SELFREG_E_TYPELIB;
+        const std::wstring libraryId = guidText(library.libraryId);
+        const std::wstring version = std::to_wstring(library.major) + L"." + std::to_wstring(library.minor);
+        deleteTree(root, L"TypeLib\\" + libraryId + L"\\" + version);
+        // The library key goes only when no other version is left under it.
+        ::RegDeleteKeyW(root, (L"TypeLib\\" + libraryId).c_str());
+        for (const auto& item : library.automationInterfaces) deleteTree(root, L"Interface\\" + guidText(item.first));
+        return S_OK;
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+}  // namespace orvane
