@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
-# Runs one VBScript test under cscript. cscript exits 0 on a script error or a
-# missing script, so a test passes only with the exit code its Finish gives (100).
+# Runs one VBScript test under cscript with the shared checks of tests/vbs/ok.vbs
+# put in front (Wine's VBScript has no ExecuteGlobal to load them itself).
+# cscript exits 0 on a script error or a missing script, so a test passes only with
+# the exit code its Finish gives (100).
+set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 script=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-"$here/scripts/wine-run.sh" cscript //nologo "Z:$script" "${@:2}"
+work=$here/build/x64/vbs
+mkdir -p "$work"
+combined=$work/$(basename "$script")
+cat "$here/tests/vbs/ok.vbs" "$script" > "$combined"
+"$here/scripts/wine-run.sh" cscript //nologo "Z:$combined" "${@:2}"
 code=$?
 if [ "$code" -ne 100 ]; then
   echo "FAILED: $1 ended with exit code $code (a passing script ends with 100)"

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on a Debian machine; quick when all is there.
+set -eu
+packages="cmake make python3 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
+          wine64 wine libwine-dev googletest xvfb xauth fonts-wine fonts-liberation"
+missing=""
+for package in $packages; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  case "$status" in *"ok installed"*) ;; *) missing="$missing $package" ;; esac
+done
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
+fi
