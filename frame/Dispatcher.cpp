@@ -406,6 +406,10 @@ HRESULT Dispatcher::invoke(void* self, DISPID id, WORD flags, DISPPARAMS* params
     for (size_t i = 0; i < total; ++i) {
         argumentPointers[i] = &arguments[i];
         argumentTypes[i] = V_VT(&arguments[i]);
+        // A Variant passed by value travels as the variant itself, whatever it holds.
+        if (i < count && !member->parameters[i].byReference && member->parameters[i].type == VT_VARIANT) {
+            argumentTypes[i] = VT_VARIANT;
+        }
     }
 
     VARIANT returned;

@@ -106,28 +106,58 @@ bool isNumeric(VARTYPE type) {
         return false;
     }
 }
+// Whole-number operands (Empty, Boolean, Byte, Integer, Long) are computed exactly
+// here: the result takes the wider operand type and widens further when it does not
+// fit (Byte, Integer, Long, Double). The platform's VarSub under Wine wraps an
+// Integer that overflows instead of widening it.
+int wholeRank(const VARIANT& value, long long& number) {
+    switch (V_VT(&value)) {
+    case VT_EMPTY: number = 0; return -1;
+    case VT_UI1: number = V_UI1(&value); return 0;
+    case VT_BOOL: number = V_BOOL(&value) ? -1 : 0; return 1;
+    case VT_I2: number = V_I2(&value); return 1;
+    case VT_I4: number = V_I4(&value); return 2;
+    default: return -2;
+    }
+}
+
+bool wholeArithmetic(const VARIANT& left, const VARIANT& right, char operation, Variant& result) {
+    long long a = 0, b = 0;
+    int rankA = wholeRank(left, a), rankB = wholeRank(right, b);
+    if (rankA == -2 || rankB == -2) return false;
+    long long value = operation == '+' ? a + b : operation == '-' ? a - b : a * b;
+    int rank = std::max({rankA, rankB, 0});
+    if (rankA == -1 && rankB == -1) rank = 1;  // Empty with Empty is an Integer
+    if (rank == 0 && (value < 0 || value > 255)) rank = 1;
+    if (rank == 1 && (value < -32768 || value > 32767)) rank = 2;
+    if (rank == 2 && (value < -2147483647LL - 1 || value > 2147483647LL)) rank = 3;
+    VARIANT* out = result.put();
+    switch (rank) {
+    case 0: V_VT(out) = VT_UI1; V_UI1(out) = static_cast<BYTE>(value); break;
+    case 1: V_VT(out) = VT_I2; V_I2(out) = static_cast<SHORT>(value); break;
+    case 2: V_VT(out) = VT_I4; V_I4(out) = static_cast<LONG>(value); break;
+    default: V_VT(out) = VT_R8; V_R8(out) = static_cast<double>(value); break;
+    }
+    return true;
+}
+
+Variant arithmetic(const VARIANT& left, const VARIANT& right, char operation) {
+    Operand a(left), b(right);
+    Variant result;
+    if (wholeArithmetic(*a.pointer, *b.pointer, operation, result)) return result;
+    HRESULT outcome = operation == '+'   ? ::VarAdd(a.pointer, b.pointer, result.get())
+                      : operation == '-' ? ::VarSub(a.pointer, b.pointer, result.get())
+                                         : ::VarMul(a.pointer, b.pointer, result.get());
+    check(outcome);
+    return finite(std::move(result));
+}
 }  // namespace
 
-Variant add(const VARIANT& left, const VARIANT& right) {
-    Operand a(left), b(right);
-    Variant result;
-    check(::VarAdd(a.pointer, b.pointer, result.get()));
-    return finite(std::move(result));
-}
+Variant add(const VARIANT& left, const VARIANT& right) { return arithmetic(left, right, '+'); }
 
-Variant subtract(const VARIANT& left, const VARIANT& right) {
-    Operand a(left), b(right);
-    Variant result;
-    check(::VarSub(a.pointer, b.pointer, result.get()));
-    return finite(std::move(result));
-}
+Variant subtract(const VARIANT& left, const VARIANT& right) { return arithmetic(left, right, '-'); }
 
-Variant multiply(const VARIANT& left, const VARIANT& right) {
-    Operand a(left), b(right);
-    Variant result;
-    check(::VarMul(a.pointer, b.pointer, result.get()));
-    return finite(std::move(result));
-}
+Variant multiply(const VARIANT& left, const VARIANT& right) { return arithmetic(left, right, '*'); }
 
 bool equals(const VARIANT& left, const VARIANT& right) {
     Operand a(left), b(right);
@@ -228,15 +258,17 @@ long narrowToLong(double value) {
     return result;
 }
 
+// Exact 64-bit arithmetic: the platform's currency multiplication goes through a
+// double and loses the last digits of large values.
 CY currencyMultiply(CY value, long factor) {
     CY result{};
-    check(::VarCyMulI4(value, factor, &result));
+    if (__builtin_mul_overflow(value.int64, static_cast<long long>(factor), &result.int64)) raise(error::Overflow);
     return result;
 }
 
 CY currencySubtract(CY left, CY right) {
     CY result{};
-    check(::VarCySub(left, right, &result));
+    if (__builtin_sub_overflow(left.int64, right.int64, &result.int64)) raise(error::Overflow);
     return result;
 }
 

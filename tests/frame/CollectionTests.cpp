@@ -1,0 +1,133 @@
+// The runtime Collection: order, 1-based positions, keys without case, errors,
+// enumeration, and its late-bound face.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "frame/Collection.h"
+#include "frame/Errors.h"
+#include "frame/Module.h"
+#include "frame/Runtime.h"
+
+namespace orvane {
+namespace {
+
+using namespace test;
+
+long errorNumber(const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const RuntimeError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+TEST(Collection, OrderPositionsAndKeys) {
+    auto items = Collection::create();
+    items->add(vLong(10), std::wstring(L"Ten"));
+    items->add(vLong(20));
+    items->add(vLong(30), std::wstring(L"thirty"));
+    ASSERT_EQ(3, items->count());
+    EXPECT_EQ(10, V_I4(items->item(1).get()));
+    EXPECT_EQ(30, V_I4(items->item(3).get()));
+    Bstr key(L"TEN");
+    EXPECT_EQ(10, V_I4(items->item(vText(key)).get()));
+    EXPECT_EQ(20, V_I4(items->item(vDouble(2.0)).get()));
+    EXPECT_EQ(error::DuplicateKey, errorNumber([&] { items->add(vLong(1), std::wstring(L"ten")); }));
+    EXPECT_EQ(3, items->count());  // the failed add left nothing behind
+    EXPECT_EQ(error::SubscriptOutOfRange, errorNumber([&] { items->item(0); }));
+    EXPECT_EQ(error::SubscriptOutOfRange, errorNumber([&] { items->item(4); }));
+    Bstr unknown(L"eleven");
+    EXPECT_EQ(error::InvalidCall, errorNumber([&] { items->item(vText(unknown)); }));
+    EXPECT_EQ(error::InvalidUseOfNull, errorNumber([&] { items->item(vNull()); }));
+
+    items->remove(1);
+    EXPECT_EQ(2, items->count());
+    EXPECT_EQ(20, V_I4(items->item(1).get()));  // later items moved up
+    EXPECT_EQ(error::InvalidCall, errorNumber([&] { items->item(vText(key)); }));
+    items->add(vLong(11), std::wstring(L"ten"));  // the key is free again
+    Bstr thirty(L"Thirty");
+    items->remove(vText(thirty));
+    EXPECT_EQ(2, items->count());
+    EXPECT_EQ(11, V_I4(items->item(2).get()));
+}
+
+TEST(Collection, BeforeAndAfter) {
+    auto items = Collection::create();
+    items->add(vLong(1));
+    items->add(vLong(3));
+    VARIANT second = vLong(2);
+    items->add(vLong(2), nullptr, &second);
+    VARIANT first = vLong(1);
+    items->add(vLong(15), nullptr, nullptr, &first);
+    const long expected[] = {1, 15, 2, 3};
+    for (long n = 1; n <= 4; ++n) EXPECT_EQ(expected[n - 1], V_I4(items->item(n).get()));
+}
+
+TEST(Collection, ObjectsAreHeldByReference) {
+    auto inner = Collection::create();
+    auto outer = Collection::create();
+    outer->add(vObject(inner.get()));
+    Variant back = outer->item(1);
+    EXPECT_EQ(static_cast<IDispatch*>(inner.get()), V_DISPATCH(back.get()));
+}
+
+TEST(Collection, EnumeratorYieldsInsertionOrder) {
+    auto items = Collection::create();
+    for (long n = 1; n <= 5; ++n) items->add(vLong(n * 10));
+    auto unknown = items->newEnum();
+    ComPtr<IEnumVARIANT> enumerator = unknown.query<IEnumVARIANT>();
+    ASSERT_TRUE(enumerator);
+    VARIANT values[3];
+    ULONG fetched = 0;
+    EXPECT_EQ(S_OK, enumerator->Next(3, values, &fetched));
+    EXPECT_EQ(3u, fetched);
+    EXPECT_EQ(30, V_I4(&values[2]));
+    EXPECT_EQ(S_FALSE, enumerator->Next(3, values, &fetched));
+    EXPECT_EQ(2u, fetched);
+    EXPECT_EQ(50, V_I4(&values[1]));
+    EXPECT_EQ(S_OK, enumerator->Reset());
+    ComPtr<IEnumVARIANT> clone;
+    EXPECT_EQ(S_OK, enumerator->Clone(clone.put()));
+    EXPECT_EQ(S_OK, clone->Skip(4));
+    EXPECT_EQ(S_OK, clone->Skip(1));
+    EXPECT_EQ(S_FALSE, clone->Skip(1));
+
+    auto empty = Collection::create();
+    auto none = empty->newEnum().query<IEnumVARIANT>();
+    EXPECT_EQ(S_FALSE, none->Next(1, values, &fetched));
+    EXPECT_EQ(0u, fetched);
+}
+
+TEST(Collection, LateBoundFace) {
+    auto items = Collection::create();
+    Bstr key(L"k"), value(L"v");
+    EXPECT_EQ(S_OK, invokeByName(items.get(), L"add", {vText(value), vText(key)}, DISPATCH_METHOD).result);
+    Call count = invokeByName(items.get(), L"COUNT");
+    ASSERT_EQ(S_OK, count.result);
+    EXPECT_EQ(1, V_I4(count.value.get()));
+    Call item = invokeMethod(items.get(), DISPID_VALUE, {vText(key)});
+    EXPECT_EQ(L"v", text(*item.value.get()));
+    EXPECT_TRUE(raised(invokeByName(items.get(), L"Add", {vText(value), vText(key)}, DISPATCH_METHOD), 457,
+                       L"This key is already associated with an element of this collection"));
+    EXPECT_TRUE(raised(invokeMethod(items.get(), DISPID_VALUE, {vLong(9)}), 9, L"Subscript out of range"));
+    Call enumerator = invoke(items.get(), DISPID_NEWENUM, DISPATCH_PROPERTYGET, {});
+    EXPECT_EQ(VT_UNKNOWN, V_VT(enumerator.value.get()));
+    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, invokeMethod(items.get(), 77).result);
+    EXPECT_EQ(DISP_E_BADPARAMCOUNT, invokeMethod(items.get(), DISPID_VALUE, {vLong(1), vLong(2)}).result);
+    EXPECT_EQ(DISP_E_PARAMNOTOPTIONAL, invokeMethod(items.get(), DISPID_VALUE, {}).result);
+}
+
+TEST(Collection, ConstantCostOperationsAtAMillionItems) {
+    // Not a timing test: a million adds, reads and removals of the last item would
+    // take minutes if any of them walked the list.
+    auto items = Collection::create();
+    for (long n = 0; n < 1000000; ++n) items->add(vLong(n), std::wstring(L"k") + std::to_wstring(n));
+    Bstr key(L"K999999");
+    EXPECT_EQ(999999, V_I4(items->item(vText(key)).get()));
+    for (long n = 1000000; n > 0; --n) items->remove(n);
+    EXPECT_EQ(0, items->count());
+}
+
+}  // namespace
+}  // namespace orvane

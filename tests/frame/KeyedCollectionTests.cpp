@@ -1,0 +1,144 @@
+// The record classes and keyed collections clients get from the registry and
+// folder-selection components.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "frame/OVFolderSelectValues.h"
+#include "frame/OVRegistryKeys.h"
+#include "frame/OVRegistryValue.h"
+#include "frame/OVRegistryValues.h"
+
+namespace orvane {
+namespace {
+
+using namespace test;
+
+constexpr DISPID idAdd = 0x60030001, idRemove = 0x60030002, idCount = 0x68030000, idField0 = 0x40030000;
+
+long countOf(IDispatch* collection) {
+    Call call = invoke(collection, idCount, DISPATCH_PROPERTYGET, {});
+    return V_I4(call.value.get());
+}
+
+std::wstring keyNameAt(IDispatch* keys, VARIANT index) {
+    Call item = invoke(keys, DISPID_VALUE, DISPATCH_PROPERTYGET | DISPATCH_METHOD, {index});
+    if (item.result != S_OK || V_VT(item.value.get()) != VT_DISPATCH) return L"<none>";
+    Call name = invoke(V_DISPATCH(item.value.get()), idField0, DISPATCH_PROPERTYGET, {});
+    return text(*name.value.get());
+}
+
+TEST(KeyedCollections, EmptyKeyAppendsWithoutKey) {
+    auto keys = OVRegistryKeys::create();
+    Bstr name(L"Run"), empty(L"");
+    EXPECT_EQ(S_OK, invokeMethod(keys.get(), idAdd, {vText(name), vText(empty)}).result);
+    EXPECT_EQ(S_OK, invokeMethod(keys.get(), idAdd, {vText(name)}).result);  // sKey omitted
+    EXPECT_EQ(2, countOf(keys.get()));
+    EXPECT_EQ(L"Run", keyNameAt(keys.get(), vLong(2)));
+}
+
+TEST(KeyedCollections, KeysIgnoreCaseAndDuplicatesLeaveTheCollectionUnchanged) {
+    auto keys = OVRegistryKeys::create();
+    Bstr a(L"a"), b(L"b"), key(L"Key"), other(L"KEY");
+    EXPECT_EQ(S_OK, invokeMethod(keys.get(), idAdd, {vText(a), vText(key)}).result);
+    EXPECT_TRUE(raised(invokeMethod(keys.get(), idAdd, {vText(b), vText(other)}), 457));
+    EXPECT_EQ(1, countOf(keys.get()));
+    Bstr lower(L"key");
+    EXPECT_EQ(L"a", keyNameAt(keys.get(), vText(lower)));
+    Bstr missing(L"nope");
+    EXPECT_TRUE(raised(invoke(keys.get(), DISPID_VALUE, DISPATCH_PROPERTYGET, {vText(missing)}), 5));
+    EXPECT_TRUE(raised(invoke(keys.get(), DISPID_VALUE, DISPATCH_PROPERTYGET, {vLong(0)}), 9));
+    EXPECT_TRUE(raised(invokeMethod(keys.get(), idRemove, {vLong(2)}), 9));
+}
+
+TEST(KeyedCollections, RemovalShiftsPositions) {
+    auto keys = OVRegistryKeys::create();
+    for (const wchar_t* name : {L"one", L"two", L"three"}) {
+        Bstr text(name);
+        ASSERT_EQ(S_OK, invokeMethod(keys.get(), idAdd, {vText(text)}).result);
+    }
+    EXPECT_EQ(S_OK, invokeMethod(keys.get(), idRemove, {vLong(1)}).result);
+    EXPECT_EQ(2, countOf(keys.get()));
+    EXPECT_EQ(L"two", keyNameAt(keys.get(), vLong(1)));
+    EXPECT_EQ(L"three", keyNameAt(keys.get(), vLong(2)));
+}
+
+TEST(KeyedCollections, ReturnedRecordsAreTheStoredOnes) {
+    auto values = OVRegistryValues::create();
+    BSTR name = ::SysAllocString(L"Version");
+    VARIANT data = vLong(42);
+    OVRegistryDataTypeConstants type = ovDWord;
+    BSTR key = ::SysAllocString(L"v");
+    _OVRegistryValue* added = nullptr;
+    ASSERT_EQ(S_OK, values->Add(&name, &data, &type, &key, &added));
+    BSTR renamed = ::SysAllocString(L"Renamed");
+    EXPECT_EQ(S_OK, added->put_ValueName(renamed));
+    Bstr indexText(L"V");
+    VARIANT index = vText(indexText);
+    _OVRegistryValue* found = nullptr;
+    ASSERT_EQ(S_OK, values->get_Item(&index, &found));
+    EXPECT_EQ(added, found);
+    BSTR stored = nullptr;
+    found->get_ValueName(&stored);
+    EXPECT_STREQ(L"Renamed", stored);
+    VARIANT storedData;
+    ::VariantInit(&storedData);
+    found->get_ValueData(&storedData);
+    EXPECT_EQ(VT_I4, V_VT(&storedData));
+    EXPECT_EQ(42, V_I4(&storedData));
+    OVRegistryDataTypeConstants storedType{};
+    found->get_DataType(&storedType);
+    EXPECT_EQ(ovDWord, storedType);
+    for (BSTR text : {name, key, renamed, stored}) ::SysFreeString(text);
+    added->Release();
+    found->Release();
+}
+
+TEST(KeyedCollections, NewRecordsHoldEmptyFields) {
+    auto value = OVRegistryValue::create();
+    Call data = invoke(value.get(), idField0 + 1, DISPATCH_PROPERTYGET, {});
+    EXPECT_EQ(VT_EMPTY, V_VT(data.value.get()));
+    Call type = invoke(value.get(), idField0 + 2, DISPATCH_PROPERTYGET, {});
+    EXPECT_EQ(0, V_I4(type.value.get()));
+    Call name = invoke(value.get(), idField0, DISPATCH_PROPERTYGET, {});
+    EXPECT_EQ(VT_BSTR, V_VT(name.value.get()));
+    EXPECT_EQ(L"", text(*name.value.get()));
+    // ValueData takes an object by reference too.
+    auto other = OVRegistryValue::create();
+    EXPECT_EQ(S_OK, propertyPut(value.get(), idField0 + 1, vObject(other.get()), DISPATCH_PROPERTYPUTREF).result);
+    Call object = invoke(value.get(), idField0 + 1, DISPATCH_PROPERTYGET, {});
+    ASSERT_EQ(VT_DISPATCH, V_VT(object.value.get()));
+    EXPECT_EQ(static_cast<IDispatch*>(other.get()), V_DISPATCH(object.value.get()));
+}
+
+TEST(KeyedCollections, ForEachVisitsRecordsInOrder) {
+    auto folders = OVFolderSelectValues::create();
+    for (const wchar_t* name : {L"C:\\", L"D:\\"}) {
+        BSTR shown = ::SysAllocString(name), path = ::SysAllocString(name);
+        _OVFolderSelectValue* record = nullptr;
+        ASSERT_EQ(S_OK, folders->Add(&shown, &path, nullptr, &record));  // an early-bound caller may omit sKey
+        record->Release();
+        ::SysFreeString(shown);
+        ::SysFreeString(path);
+    }
+    Call enumerator = invoke(folders.get(), DISPID_NEWENUM, DISPATCH_PROPERTYGET, {});
+    ASSERT_EQ(VT_UNKNOWN, V_VT(enumerator.value.get()));
+    ComPtr<IEnumVARIANT> each;
+    V_UNKNOWN(enumerator.value.get())->QueryInterface(IID_IEnumVARIANT, each.putVoid());
+    VARIANT record;
+    ULONG fetched = 0;
+    std::vector<std::wstring> seen;
+    while (each->Next(1, &record, &fetched) == S_OK) {
+        Call path = invoke(V_DISPATCH(&record), idField0 + 1, DISPATCH_PROPERTYGET, {});
+        seen.push_back(text(*path.value.get()));
+        ::VariantClear(&record);
+    }
+    EXPECT_EQ((std::vector<std::wstring>{L"C:\\", L"D:\\"}), seen);
+
+    auto empty = OVFolderSelectValues::create();
+    ComPtr<IUnknown> none;
+    ASSERT_EQ(S_OK, empty->get_NewEnum(none.put()));
+    EXPECT_EQ(S_FALSE, none.query<IEnumVARIANT>()->Next(1, &record, &fetched));
+}
+
+}  // namespace
+}  // namespace orvane
