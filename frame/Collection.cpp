@@ -75,7 +75,17 @@ void Collection::add(const VARIANT& item, const std::wstring* key, const VARIANT
     }
 }
 
-Variant Collection::item(const VARIANT& indexOrKey) const { return items_[positionOf(indexOrKey)]->value; }
+Variant Collection::item(const VARIANT& indexOrKey) const {
+    const VARIANT& held = runtime::dereference(indexOrKey);
+    if ((V_VT(&held) & ~VT_BYREF) == VT_BSTR) {
+        // By key straight from the key table: no walk to find the position.
+        std::wstring key = normalizedKey(runtime::bstrText(V_ISBYREF(&held) ? *V_BSTRREF(&held) : V_BSTR(&held)));
+        auto found = byKey_.find(key);
+        if (found == byKey_.end()) raise(error::InvalidCall);
+        return found->second->value;
+    }
+    return items_[positionOf(indexOrKey)]->value;
+}
 
 Variant Collection::item(long position) const {
     if (position < 1 || position > count()) raise(error::SubscriptOutOfRange);

@@ -1,0 +1,31 @@
+' OVStack Push and Pop from VBScript against the same loop on Scripting.Dictionary
+' Add and Remove (the platform's own automation server), measured in this run with
+' the empty loop subtracted.
+Set stack = CreateObject("TVOrvaneSuite.OVStack")
+Set dictionary = CreateObject("Scripting.Dictionary")
+count = 50000
+
+Function Measure(kind)
+    Dim start, i, x
+    start = Timer
+    Select Case kind
+    Case 0
+        For i = 1 To count: Next
+        For i = count To 1 Step -1: Next
+    Case 1
+        For i = 1 To count: stack.Push i: Next
+        For i = count To 1 Step -1: x = stack.Pop: Next
+    Case 2
+        For i = 1 To count: dictionary.Add i, i: Next
+        For i = count To 1 Step -1: dictionary.Remove i: Next
+    End Select
+    Measure = Timer - start
+End Function
+
+loopOnly = Measure(0)
+ours = Measure(1) - loopOnly
+peer = Measure(2) - loopOnly
+WScript.Echo "per operation: Push/Pop " & FormatNumber(ours / (2 * count) * 1000000, 2) & " us, Dictionary Add/Remove " & _
+    FormatNumber(peer / (2 * count) * 1000000, 2) & " us"
+WScript.Echo "ratio OVStack / Scripting.Dictionary = " & FormatNumber(ours / peer, 2)
+WScript.Quit 0

@@ -1,0 +1,227 @@
+// The built library as clients meet it: self-registration (machine-wide and per user),
+// creation by programmatic identifier and class identifier, early binding through the
+// dual vtable, DllCanUnloadNow, and nothing of ours left after unregistration.
+#include <windows.h>
+#include <olectl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "frame/Catalogue.h"
+#include "frame/Handles.h"
+#include "frame/OrvaneSuite_h.h"
+
+namespace orvane {
+namespace {
+
+const wchar_t identityTail[] = L"D3E7-4A12-A64C-7B2E90C4F151";
+
+std::wstring guidText(REFGUID guid) {
+    wchar_t text[40] = {};
+    ::StringFromGUID2(guid, text, 40);
+    return text;
+}
+
+bool keyExists(HKEY root, const std::wstring& path) {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    ::RegCloseKey(key);
+    return true;
+}
+
+std::wstring readText(HKEY root, const std::wstring& path, const wchar_t* name = nullptr) {
+    wchar_t buffer[1024] = {};
+    DWORD size = sizeof(buffer);
+    if (::RegGetValueW(root, path.c_str(), name, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS) return L"<none>";
+    return buffer;
+}
+
+// Every key directly below root\Software\Classes\<area> that names one of our identities
+// or programmatic identifiers.
+std::vector<std::wstring> ourKeys(HKEY root) {
+    std::vector<std::wstring> found;
+    for (const wchar_t* area : {L"", L"CLSID", L"Interface", L"TypeLib"}) {
+        std::wstring path = std::wstring(L"Software\\Classes") + (*area ? L"\\" : L"") + area;
+        HKEY key = nullptr;
+        if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) continue;
+        wchar_t name[256];
+        for (DWORD index = 0;; ++index) {
+            DWORD length = 256;
+            if (::RegEnumKeyExW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+            std::wstring text = name;
+            if (text.find(identityTail) != std::wstring::npos || text.rfind(L"TVOrvaneSuite.", 0) == 0) {
+                found.push_back(path + L"\\" + text);
+            }
+        }
+        ::RegCloseKey(key);
+    }
+    return found;
+}
+
+class Library : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* path = std::getenv("ORVANE_DLL");
+        ASSERT_NE(nullptr, path) << "ORVANE_DLL names the library under test";
+        std::string narrow = path;
+        dllPath.assign(narrow.begin(), narrow.end());
+        module = ::LoadLibraryW(dllPath.c_str());
+        ASSERT_NE(nullptr, module);
+        wchar_t loaded[MAX_PATH] = {};
+        ::GetModuleFileNameW(module, loaded, MAX_PATH);
+        modulePath = loaded;
+        registerServer = reinterpret_cast<HRESULT(WINAPI*)()>(::GetProcAddress(module, "DllRegisterServer"));
+        unregisterServer = reinterpret_cast<HRESULT(WINAPI*)()>(::GetProcAddress(module, "DllUnregisterServer"));
+        install = reinterpret_cast<HRESULT(WINAPI*)(BOOL, LPCWSTR)>(::GetProcAddress(module, "DllInstall"));
+        canUnload = reinterpret_cast<HRESULT(WINAPI*)()>(::GetProcAddress(module, "DllCanUnloadNow"));
+        getClassObject = reinterpret_cast<HRESULT(WINAPI*)(REFCLSID, REFIID, void**)>(::GetProcAddress(module, "DllGetClassObject"));
+        ASSERT_TRUE(registerServer && unregisterServer && install && canUnload && getClassObject);
+        wasRegistered = keyExists(HKEY_LOCAL_MACHINE, L"Software\\Classes\\CLSID\\" + guidText(CLSID_OVNumbers));
+    }
+    void TearDown() override {
+        // The script tests share the prefix: leave the registration as it was found.
+        if (wasRegistered) registerServer();
+        ::CoFreeUnusedLibraries();
+        // Our own LoadLibrary reference stays until the process ends; COM may still hold one too.
+    }
+
+    std::wstring dllPath, modulePath;
+    HMODULE module = nullptr;
+    HRESULT(WINAPI* registerServer)() = nullptr;
+    HRESULT(WINAPI* unregisterServer)() = nullptr;
+    HRESULT(WINAPI* install)(BOOL, LPCWSTR) = nullptr;
+    HRESULT(WINAPI* canUnload)() = nullptr;
+    HRESULT(WINAPI* getClassObject)(REFCLSID, REFIID, void**) = nullptr;
+    bool wasRegistered = false;
+};
+
+TEST_F(Library, MachineRegistrationWritesEveryEntryAndUnregistrationRemovesThem) {
+    ASSERT_EQ(S_OK, unregisterServer());
+    EXPECT_TRUE(ourKeys(HKEY_LOCAL_MACHINE).empty());
+    ASSERT_EQ(S_OK, registerServer());
+    const std::wstring classes = L"Software\\Classes\\";
+    for (const ClassEntry& entry : catalogue()) {
+        const std::wstring clsid = classes + L"CLSID\\" + guidText(*entry.classId);
+        SCOPED_TRACE(entry.name);
+        EXPECT_EQ(modulePath, readText(HKEY_LOCAL_MACHINE, clsid + L"\\InprocServer32"));
+        EXPECT_EQ(L"Apartment", readText(HKEY_LOCAL_MACHINE, clsid + L"\\InprocServer32", L"ThreadingModel"));
+        EXPECT_EQ(L"{25BB43AC-D3E7-4A12-A64C-7B2E90C4F151}", readText(HKEY_LOCAL_MACHINE, clsid + L"\\TypeLib"));
+        bool control = entry.kind == ClassKind::Control;
+        EXPECT_EQ(control, keyExists(HKEY_LOCAL_MACHINE, clsid + L"\\Control"));
+        if (control) {
+            EXPECT_EQ(L"132497", readText(HKEY_LOCAL_MACHINE, clsid + L"\\MiscStatus\\1"));
+            EXPECT_EQ(modulePath + L", " + std::to_wstring(entry.toolboxBitmap),
+                      readText(HKEY_LOCAL_MACHINE, clsid + L"\\ToolboxBitmap32"));
+            EXPECT_NE(nullptr, ::LoadBitmapW(module, MAKEINTRESOURCEW(entry.toolboxBitmap)));
+        }
+        if (entry.kind != ClassKind::PropertyPage) {
+            std::wstring progId = L"TVOrvaneSuite." + std::wstring(entry.name);
+            EXPECT_EQ(progId, readText(HKEY_LOCAL_MACHINE, clsid + L"\\ProgID"));
+            EXPECT_EQ(guidText(*entry.classId), readText(HKEY_LOCAL_MACHINE, classes + progId + L"\\CLSID"));
+        }
+    }
+    const std::wstring typeLib = classes + L"TypeLib\\{25BB43AC-D3E7-4A12-A64C-7B2E90C4F151}\\1.0";
+    EXPECT_EQ(L"Tarvello Orvane Suite Version 1.22 ActiveX Component", readText(HKEY_LOCAL_MACHINE, typeLib));
+    EXPECT_EQ(modulePath, readText(HKEY_LOCAL_MACHINE, typeLib + (sizeof(void*) == 8 ? L"\\0\\win64" : L"\\0\\win32")));
+    EXPECT_EQ(L"{00020424-0000-0000-C000-000000000046}",
+              readText(HKEY_LOCAL_MACHINE, classes + L"Interface\\" + guidText(IID__OVNumbers) + L"\\ProxyStubClsid32"));
+
+    // The registered type library is the one clients load by identifier.
+    ComPtr<ITypeLib> library;
+    ASSERT_EQ(S_OK, ::LoadRegTypeLib(LIBID_TVOrvaneSuite, 1, 0, 0, library.put()));
+    ComPtr<ITypeInfo> registry;
+    ASSERT_EQ(S_OK, library->GetTypeInfoOfGuid(CLSID_OVRegistry, registry.put()));
+    TYPEATTR* attributes = nullptr;
+    registry->GetTypeAttr(&attributes);
+    EXPECT_EQ(0xB, attributes->wTypeFlags);  // application object, creatable, predeclared
+    registry->ReleaseTypeAttr(attributes);
+
+    ASSERT_EQ(S_OK, unregisterServer());
+    EXPECT_EQ(std::vector<std::wstring>{}, ourKeys(HKEY_LOCAL_MACHINE));
+}
+
+TEST_F(Library, CreationByIdentifierForEveryBuiltClass) {
+    ASSERT_EQ(S_OK, registerServer());
+    int created = 0;
+    for (const ClassEntry& entry : catalogue()) {
+        SCOPED_TRACE(entry.name);
+        CLSID fromProgId{};
+        if (entry.kind != ClassKind::PropertyPage) {
+            ASSERT_EQ(S_OK, ::CLSIDFromProgID((L"TVOrvaneSuite." + std::wstring(entry.name)).c_str(), &fromProgId));
+            EXPECT_EQ(*entry.classId, fromProgId);
+        }
+        ComPtr<IDispatch> object;
+        HRESULT result = ::CoCreateInstance(*entry.classId, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, object.putVoid());
+        if (entry.create) {
+            EXPECT_EQ(S_OK, result);
+            EXPECT_TRUE(object);
+            ++created;
+        } else {
+            // Classes still being built are not creatable at all.
+            EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE, result);
+        }
+    }
+    EXPECT_GE(created, 7);
+    ::CoFreeUnusedLibraries();
+    EXPECT_EQ(S_OK, canUnload());
+}
+
+TEST_F(Library, EarlyBindingThroughTheDualInterface) {
+    ASSERT_EQ(S_OK, registerServer());
+    ComPtr<_OVNumbers> numbers;
+    ASSERT_EQ(S_OK, ::CoCreateInstance(CLSID_OVNumbers, nullptr, CLSCTX_INPROC_SERVER, IID__OVNumbers, numbers.putVoid()));
+    BSTR value = ::SysAllocString(L"1101");
+    VARIANT result;
+    ::VariantInit(&result);
+    EXPECT_EQ(S_OK, numbers->BinToOct(&value, &result));
+    EXPECT_STREQ(L"15", V_BSTR(&result));
+    EXPECT_STREQ(L"13", value);
+    ::VariantClear(&result);
+    ::SysFreeString(value);
+    value = ::SysAllocString(L"9");
+    EXPECT_EQ(static_cast<HRESULT>(0x800A0063), numbers->BinToDec(&value, &result));
+    ComPtr<IErrorInfo> info;
+    ASSERT_EQ(S_OK, ::GetErrorInfo(0, info.put()));
+    BSTR description = nullptr;
+    info->GetDescription(&description);
+    EXPECT_STREQ(L"Can't Convert.", description);
+    ::SysFreeString(description);
+    ::SysFreeString(value);
+    EXPECT_EQ(S_FALSE, canUnload());
+    numbers.reset();
+    EXPECT_EQ(S_OK, canUnload());
+}
+
+TEST_F(Library, ClassFactoryRules) {
+    ComPtr<IClassFactory> factory;
+    EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE, getClassObject(IID_IDispatch, IID_IClassFactory, factory.putVoid()));
+    ASSERT_EQ(S_OK, getClassObject(CLSID_OVNumbers, IID_IClassFactory, factory.putVoid()));
+    ComPtr<IUnknown> object;
+    ComPtr<IUnknown> outer;
+    EXPECT_EQ(CLASS_E_NOAGGREGATION, factory->CreateInstance(factory.get(), IID_IUnknown, object.putVoid()));
+    EXPECT_EQ(E_NOINTERFACE, factory->CreateInstance(nullptr, IID_IClassFactory, object.putVoid()));
+    EXPECT_EQ(S_OK, factory->LockServer(TRUE));
+    factory.reset();
+    EXPECT_EQ(S_FALSE, canUnload());
+    ASSERT_EQ(S_OK, getClassObject(CLSID_OVNumbers, IID_IClassFactory, factory.putVoid()));
+    EXPECT_EQ(S_OK, factory->LockServer(FALSE));
+    factory.reset();
+    EXPECT_EQ(S_OK, canUnload());
+}
+
+TEST_F(Library, PerUserRegistrationStaysUnderTheCurrentUser) {
+    ASSERT_EQ(S_OK, unregisterServer());
+    ASSERT_EQ(S_OK, install(TRUE, L"user"));
+    const std::wstring clsid = L"Software\\Classes\\CLSID\\" + guidText(CLSID_OVNumbers);
+    EXPECT_EQ(modulePath, readText(HKEY_CURRENT_USER, clsid + L"\\InprocServer32"));
+    EXPECT_EQ(guidText(CLSID_OVNumbers), readText(HKEY_CURRENT_USER, L"Software\\Classes\\TVOrvaneSuite.OVNumbers\\CLSID"));
+    EXPECT_TRUE(keyExists(HKEY_CURRENT_USER, L"Software\\Classes\\TypeLib\\{25BB43AC-D3E7-4A12-A64C-7B2E90C4F151}"));
+    EXPECT_TRUE(ourKeys(HKEY_LOCAL_MACHINE).empty());
+    ASSERT_EQ(S_OK, install(FALSE, L"USER"));
+    EXPECT_EQ(std::vector<std::wstring>{}, ourKeys(HKEY_CURRENT_USER));
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,345 @@
+// Every member of every creatable class, called by dispatch identifier with many
+// random argument lists (wrong counts, every VARIANT type, by value and by reference,
+// named arguments), and through the dual vtable with null pointers: no crash, no
+// leaked object, and only the documented errors or the standard dispatch failures.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "frame/Catalogue.h"
+#include "frame/Module.h"
+#include "frame/Platform.h"
+
+namespace orvane {
+namespace {
+
+const char sandboxKey[] = "Software\\OrvaneRobustness";
+
+bool insideSandbox(HKEY root, LPCSTR subKey) {
+    return root == HKEY_CURRENT_USER && subKey && _strnicmp(subKey, sandboxKey, sizeof(sandboxKey) - 1) == 0;
+}
+
+// Nothing a random call does may reach the session, the display, the shell's windows
+// or the registry outside the sandbox key.
+struct Sandbox {
+    std::set<HKEY> writable;
+    platform::Entry<BOOL(UINT, DWORD)>::FakeScope exitWindows = platform::user32::ExitWindowsEx.fake(
+        [](UINT, DWORD) { return FALSE; });
+    platform::Entry<BOOL(BOOL, BOOL)>::FakeScope powerState = platform::kernel32::SetSystemPowerState.fake(
+        [](BOOL, BOOL) { return FALSE; });
+    platform::Entry<BOOL(HANDLE, BOOL, PTOKEN_PRIVILEGES, DWORD, PTOKEN_PRIVILEGES, PDWORD)>::FakeScope privileges =
+        platform::advapi32::AdjustTokenPrivileges.fake(
+            [](HANDLE, BOOL, PTOKEN_PRIVILEGES, DWORD, PTOKEN_PRIVILEGES, PDWORD) { return FALSE; });
+    platform::Entry<LONG(DEVMODEA*, DWORD)>::FakeScope display = platform::user32::ChangeDisplaySettingsA.fake(
+        [](DEVMODEA*, DWORD) { return LONG(DISP_CHANGE_FAILED); });
+    platform::Entry<LRESULT(HWND, UINT, WPARAM, LPARAM)>::FakeScope message = platform::user32::SendMessageA.fake(
+        [](HWND, UINT, WPARAM, LPARAM) { return LRESULT(0); });
+    platform::Entry<HINSTANCE(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT)>::FakeScope shell =
+        platform::shell32::ShellExecuteA.fake(
+            [](HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT) { return reinterpret_cast<HINSTANCE>(2); });
+    platform::Entry<LPITEMIDLIST(LPBROWSEINFOA)>::FakeScope browse = platform::shell32::SHBrowseForFolderA.fake(
+        [](LPBROWSEINFOA) { return LPITEMIDLIST(nullptr); });
+    platform::Entry<BOOL(HWND, LPCSTR, UINT, ULONG_PTR)>::FakeScope winHelp = platform::user32::WinHelpA.fake(
+        [](HWND, LPCSTR, UINT, ULONG_PTR) { return FALSE; });
+    platform::Entry<HWND(HWND, LPCSTR, UINT, DWORD_PTR)>::FakeScope htmlHelp = platform::hhctrl::HtmlHelpA.fake(
+        [](HWND, LPCSTR, UINT, DWORD_PTR) { return HWND(nullptr); });
+    platform::Entry<BOOL(LPCSTR)>::FakeScope directory = platform::kernel32::SetCurrentDirectoryA.fake(
+        [](LPCSTR) { return FALSE; });
+    platform::Entry<LONG(HKEY, LPCSTR, PHKEY)>::FakeScope createKey = platform::advapi32::RegCreateKeyA.fake(
+        [this](HKEY root, LPCSTR subKey, PHKEY result) {
+            if (!insideSandbox(root, subKey)) {
+                if (result) *result = nullptr;
+                return LONG(ERROR_ACCESS_DENIED);
+            }
+            LONG status = ::RegCreateKeyA(root, subKey, result);
+            if (status == ERROR_SUCCESS && result) writable.insert(*result);
+            return status;
+        });
+    platform::Entry<LONG(HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD)>::FakeScope setValue =
+        platform::advapi32::RegSetValueExA.fake([this](HKEY key, LPCSTR name, DWORD reserved, DWORD type,
+                                                       const BYTE* data, DWORD size) {
+            if (!writable.count(key)) return LONG(ERROR_ACCESS_DENIED);
+            return ::RegSetValueExA(key, name, reserved, type, data, size);
+        });
+    platform::Entry<LONG(HKEY)>::FakeScope closeKey = platform::advapi32::RegCloseKey.fake([this](HKEY key) {
+        writable.erase(key);
+        return ::RegCloseKey(key);
+    });
+    platform::Entry<LONG(HKEY, LPCSTR)>::FakeScope deleteKey = platform::advapi32::RegDeleteKeyA.fake(
+        [](HKEY root, LPCSTR subKey) {
+            return insideSandbox(root, subKey) ? ::RegDeleteKeyA(root, subKey) : LONG(ERROR_ACCESS_DENIED);
+        });
+    platform::Entry<LONG(HKEY, LPCSTR)>::FakeScope deleteValue = platform::advapi32::RegDeleteValueA.fake(
+        [this](HKEY key, LPCSTR name) {
+            return writable.count(key) ? ::RegDeleteValueA(key, name) : LONG(ERROR_ACCESS_DENIED);
+        });
+    ~Sandbox() { ::RegDeleteTreeA(HKEY_CURRENT_USER, sandboxKey); }
+};
+
+class ArgumentPool {
+public:
+    explicit ArgumentPool(std::mt19937& random) : random_(random) {
+        const wchar_t* samples[] = {L"", L"0", L"1", L"1101", L"-5", L"7.5", L"FF", L"777", L"C:\\", L"C:\\windows",
+                                    L"Software\\OrvaneRobustness\\a", L"Software\\OrvaneRobustness", L"Software",
+                                    L"kernel32.dll", L"abc", L"2147483648", L"1E308", L"\x263A"};
+        for (const wchar_t* sample : samples) texts_.emplace_back(sample);
+        texts_.emplace_back(std::wstring(40000, L'1').c_str());
+        texts_.emplace_back(std::wstring(300, L'F').c_str());
+        std::wstring withNul(L"a\0b", 3);
+        texts_.emplace_back(withNul.data(), static_cast<UINT>(withNul.size()));
+    }
+
+    // A VARIANT the caller owns (VariantClear it); by-reference ones point into `storage`.
+    void make(VARIANT* out, std::vector<std::unique_ptr<test::Variable>>& storage, IDispatch* someObject) {
+        ::VariantInit(out);
+        switch (pick(16)) {
+        case 0: break;
+        case 1: V_VT(out) = VT_NULL; break;
+        case 2: V_VT(out) = VT_I2; V_I2(out) = pickOf<SHORT>({0, 1, -1, 2, 5, 15, 100, 32767, -32768, 32766}); break;
+        case 3:
+            V_VT(out) = VT_I4;
+            V_I4(out) = pickOf<LONG>({0, 1, -1, 3, 4, 36, 38, 2305, 100000, 0x7FFFFFFF, -2147483647 - 1,
+                                      LONG(0x80000001), LONG(0x80000002), 1200});
+            break;
+        case 4:
+            V_VT(out) = VT_R8;
+            V_R8(out) = pickOf<double>({0.0, 0.5, -0.5, 1.0, -1.0, 2.5, 1e308, -1e308, 710.0,
+                                        std::numeric_limits<double>::infinity(),
+                                        std::numeric_limits<double>::quiet_NaN(), 1e-300});
+            break;
+        case 5: case 6:
+            V_VT(out) = VT_BSTR;
+            V_BSTR(out) = Bstr(texts_[pick(texts_.size())]).detach();
+            break;
+        case 7: V_VT(out) = VT_BOOL; V_BOOL(out) = pick(2) ? VARIANT_TRUE : VARIANT_FALSE; break;
+        case 8: V_VT(out) = VT_CY; V_CY(out).int64 = pickOf<LONGLONG>({0, 10000, -10000, 0x7FFFFFFFFFFFFFFFLL}); break;
+        case 9: V_VT(out) = VT_DATE; V_DATE(out) = 45000.5; break;
+        case 10: V_VT(out) = VT_ERROR; V_ERROR(out) = pick(2) ? DISP_E_PARAMNOTFOUND : E_FAIL; break;
+        case 11:
+            V_VT(out) = VT_DISPATCH;
+            V_DISPATCH(out) = pick(3) ? someObject : nullptr;
+            if (V_DISPATCH(out)) V_DISPATCH(out)->AddRef();
+            break;
+        case 12: V_VT(out) = VT_UI1; V_UI1(out) = 255; break;
+        case 13: {
+            SAFEARRAY* array = ::SafeArrayCreateVector(VT_VARIANT, 0, 2);
+            V_VT(out) = VT_ARRAY | VT_VARIANT;
+            V_ARRAY(out) = array;
+            break;
+        }
+        default: {
+            // A variable passed by reference, as scripts and typed clients do.
+            auto variable = std::make_unique<test::Variable>();
+            make(&variable->value, storage, someObject);
+            if (V_VT(&variable->value) == VT_BSTR && pick(2)) {
+                V_VT(out) = VT_BYREF | VT_BSTR;
+                V_BSTRREF(out) = &V_BSTR(&variable->value);
+            } else if (V_VT(&variable->value) == VT_I4 && pick(2)) {
+                V_VT(out) = VT_BYREF | VT_I4;
+                V_I4REF(out) = &V_I4(&variable->value);
+            } else {
+                V_VT(out) = VT_BYREF | VT_VARIANT;
+                V_VARIANTREF(out) = &variable->value;
+            }
+            storage.push_back(std::move(variable));
+            break;
+        }
+        }
+    }
+
+    size_t pick(size_t count) { return std::uniform_int_distribution<size_t>(0, count - 1)(random_); }
+    template <class T>
+    T pickOf(std::initializer_list<T> values) { return *(values.begin() + pick(values.size())); }
+
+private:
+    std::mt19937& random_;
+    std::vector<Bstr> texts_;
+};
+
+bool acceptable(HRESULT result, const EXCEPINFO& exception, std::string& why) {
+    static const std::set<long> documented = {5, 6, 7, 9, 11, 13, 48, 53, 91, 94, 99, 380, 453, 457};
+    switch (result) {
+    case S_OK: case DISP_E_MEMBERNOTFOUND: case DISP_E_BADPARAMCOUNT: case DISP_E_PARAMNOTOPTIONAL:
+    case DISP_E_TYPEMISMATCH: case DISP_E_OVERFLOW: case DISP_E_PARAMNOTFOUND: case E_INVALIDARG:
+        return true;
+    case DISP_E_EXCEPTION: {
+        unsigned long code = static_cast<unsigned long>(exception.scode);
+        if ((code & 0xFFFF0000u) == 0x800A0000u && documented.count(static_cast<long>(code & 0xFFFF)) &&
+            exception.bstrDescription && *exception.bstrDescription && exception.bstrSource) {
+            return true;
+        }
+        why = "exception scode " + std::to_string(code);
+        return false;
+    }
+    default:
+        // Without EXCEPINFO the member's own result comes back.
+        if ((static_cast<unsigned long>(result) & 0xFFFF0000u) == 0x800A0000u &&
+            documented.count(static_cast<long>(result & 0xFFFF))) {
+            return true;
+        }
+        why = "HRESULT " + std::to_string(static_cast<unsigned long>(result));
+        return false;
+    }
+}
+
+struct MemberShape {
+    MEMBERID id;
+    INVOKEKIND kind;
+    SHORT parameters;
+    std::wstring name;
+};
+
+std::vector<MemberShape> membersOf(IDispatch* object) {
+    std::vector<MemberShape> shapes;
+    ComPtr<ITypeInfo> info;
+    if (FAILED(object->GetTypeInfo(0, 0, info.put()))) return shapes;
+    TYPEATTR* attributes = nullptr;
+    info->GetTypeAttr(&attributes);
+    for (UINT index = 0; index < attributes->cFuncs; ++index) {
+        FUNCDESC* function = nullptr;
+        if (FAILED(info->GetFuncDesc(index, &function))) continue;
+        BSTR name = nullptr;
+        info->GetDocumentation(function->memid, &name, nullptr, nullptr, nullptr);
+        // Methods of IDispatch and IUnknown are not the class's members.
+        if (function->memid < 0x60000000 || function->memid >= 0x60030000 || function->memid <= 0) {
+            shapes.push_back({function->memid, function->invkind, function->cParams, name ? name : L""});
+        }
+        ::SysFreeString(name);
+        info->ReleaseFuncDesc(function);
+    }
+    info->ReleaseTypeAttr(attributes);
+    return shapes;
+}
+
+TEST(Robustness, RandomLateBoundCallsOnEveryClass) {
+    Sandbox sandbox;
+    const unsigned seed = 20261207;
+    std::mt19937 random(seed);
+    ArgumentPool pool(random);
+    long objectsBefore = module::liveObjects();
+    int calls = 0, classes = 0;
+    const WORD flagChoices[] = {DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_METHOD | DISPATCH_PROPERTYGET,
+                                DISPATCH_PROPERTYPUT, DISPATCH_PROPERTYPUTREF, 0};
+    for (const ClassEntry& entry : catalogue()) {
+        if (!entry.create) continue;
+        ++classes;
+        SCOPED_TRACE(entry.name);
+        ComPtr<IDispatch> object;
+        ASSERT_EQ(S_OK, entry.create(IID_IDispatch, object.putVoid()));
+        ComPtr<IDispatch> witness;
+        ASSERT_EQ(S_OK, entry.create(IID_IDispatch, witness.putVoid()));
+        std::vector<MemberShape> members = membersOf(object.get());
+        ASSERT_FALSE(members.empty());
+        members.push_back({0x6003FFFF, INVOKE_FUNC, 0, L"(no such member)"});
+        for (const MemberShape& member : members) {
+            for (int round = 0; round < 40; ++round) {
+                std::vector<std::unique_ptr<test::Variable>> storage;
+                size_t count = pool.pick(static_cast<size_t>(member.parameters) + 3);
+                std::vector<VARIANT> arguments(count);
+                for (VARIANT& argument : arguments) pool.make(&argument, storage, witness.get());
+                std::vector<DISPID> names;
+                WORD flags = round < 10 ? WORD(DISPATCH_METHOD | DISPATCH_PROPERTYGET) : flagChoices[pool.pick(6)];
+                if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
+                    if (count > 0) names.push_back(DISPID_PROPERTYPUT);
+                } else if (count > 0 && pool.pick(4) == 0) {
+                    for (size_t n = 0; n < pool.pick(count) + 1; ++n) names.push_back(static_cast<DISPID>(pool.pick(6)) - 1);
+                }
+                DISPPARAMS params{count ? arguments.data() : nullptr, names.empty() ? nullptr : names.data(),
+                                  static_cast<UINT>(count), static_cast<UINT>(names.size())};
+                VARIANT result;
+                ::VariantInit(&result);
+                EXCEPINFO exception{};
+                UINT argumentError = 0;
+                bool withResult = pool.pick(4) != 0;
+                HRESULT outcome = object->Invoke(member.id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
+                                                 withResult ? &result : nullptr, pool.pick(5) ? &exception : nullptr,
+                                                 pool.pick(2) ? &argumentError : nullptr);
+                ++calls;
+                std::string why;
+                EXPECT_TRUE(acceptable(outcome, exception, why))
+                    << "member " << std::string(member.name.begin(), member.name.end()) << " flags " << flags
+                    << " arguments " << count << ": " << why;
+                ::VariantClear(&result);
+                ::SysFreeString(exception.bstrDescription);
+                ::SysFreeString(exception.bstrSource);
+                ::SysFreeString(exception.bstrHelpFile);
+                for (VARIANT& argument : arguments) ::VariantClear(&argument);
+            }
+        }
+    }
+    EXPECT_GE(classes, 7);
+    EXPECT_GT(calls, 1000);
+    EXPECT_EQ(objectsBefore, module::liveObjects());
+}
+
+// Early-bound callers can pass null for any pointer: the call fails with E_POINTER
+// (or treats an optional argument as omitted), it never crashes.
+TEST(Robustness, NullPointersThroughTheDualVtable) {
+    Sandbox sandbox;
+    long objectsBefore = module::liveObjects();
+    for (const ClassEntry& entry : catalogue()) {
+        if (!entry.create) continue;
+        SCOPED_TRACE(entry.name);
+        ComPtr<IDispatch> object;
+        ASSERT_EQ(S_OK, entry.create(IID_IDispatch, object.putVoid()));
+        ComPtr<ITypeInfo> dispatchInfo, vtableInfo;
+        ASSERT_EQ(S_OK, object->GetTypeInfo(0, 0, dispatchInfo.put()));
+        HREFTYPE reference = 0;
+        ASSERT_EQ(S_OK, dispatchInfo->GetRefTypeOfImplType(static_cast<UINT>(-1), &reference));
+        ASSERT_EQ(S_OK, dispatchInfo->GetRefTypeInfo(reference, vtableInfo.put()));
+        ComPtr<IUnknown> dual;
+        TYPEATTR* attributes = nullptr;
+        vtableInfo->GetTypeAttr(&attributes);
+        ASSERT_EQ(S_OK, object->QueryInterface(attributes->guid, dual.putVoid()));
+        for (UINT index = 0; index < attributes->cFuncs; ++index) {
+            FUNCDESC* function = nullptr;
+            if (FAILED(vtableInfo->GetFuncDesc(index, &function))) continue;
+            std::vector<VARIANTARG> arguments(function->cParams);
+            std::vector<VARIANTARG*> pointers(function->cParams);
+            std::vector<VARTYPE> types(function->cParams);
+            bool anyPointer = false;
+            for (SHORT p = 0; p < function->cParams; ++p) {
+                const TYPEDESC& type = function->lprgelemdescParam[p].tdesc;
+                ::VariantInit(&arguments[p]);
+                if (type.vt == VT_PTR) {
+                    V_VT(&arguments[p]) = VT_BYREF | VT_I4;  // any by-reference slot: a null pointer
+                    V_BYREF(&arguments[p]) = nullptr;
+                    anyPointer = true;
+                } else if (type.vt == VT_VARIANT) {
+                    V_VT(&arguments[p]) = VT_EMPTY;
+                } else {
+                    V_VT(&arguments[p]) = VT_I4;
+                    V_I4(&arguments[p]) = 0;
+                }
+                types[p] = type.vt == VT_VARIANT ? VT_VARIANT : V_VT(&arguments[p]);
+                pointers[p] = &arguments[p];
+            }
+            if (anyPointer) {
+                VARIANT returned;
+                ::VariantInit(&returned);
+                HRESULT called = ::DispCallFunc(dual.get(), function->oVft, CC_STDCALL, VT_ERROR,
+                                                function->cParams, types.data(), pointers.data(), &returned);
+                EXPECT_EQ(S_OK, called);
+                HRESULT outcome = V_ERROR(&returned);
+                EXPECT_TRUE(outcome == E_POINTER || SUCCEEDED(outcome) ||
+                            (static_cast<unsigned long>(outcome) & 0xFFFF0000u) == 0x800A0000u)
+                    << "member " << function->memid << " returned " << std::hex << outcome;
+            }
+            vtableInfo->ReleaseFuncDesc(function);
+        }
+        vtableInfo->ReleaseTypeAttr(attributes);
+        dual.reset();
+        object.reset();
+        EXPECT_EQ(objectsBefore, module::liveObjects()) << "objects left by " << std::string(entry.name, entry.name + wcslen(entry.name));
+    }
+    EXPECT_EQ(objectsBefore, module::liveObjects());
+}
+
+}  // namespace
+}  // namespace orvane
