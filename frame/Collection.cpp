@@ -14,7 +14,58 @@ enum : DISPID { idItem = 0, idAdd = 1, idCount = 2, idRemove = 3 };
 const wchar_t errorSource[] = L"TVOrvaneSuite";
 
 std::wstring normalizedKey(const std::wstring& key) { return runtime::toUpper(key); }
+size_t hashOf(const std::wstring& key) noexcept { return std::hash<std::wstring>{}(key); }
 }  // namespace
+
+Collection::Entry* Collection::KeyIndex::find(const std::wstring& key, size_t hash) const noexcept {
+    if (slots_.empty()) return nullptr;
+    const size_t mask = slots_.size() - 1;
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+        const Slot& slot = slots_[at];
+        if (!slot.entry) return nullptr;
+        if (slot.hash == hash && slot.entry->key == key) return slot.entry;
+    }
+}
+
+void Collection::KeyIndex::grow() {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(old.empty() ? 16 : old.size() * 2, Slot{0, nullptr});
+    const size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+        if (!slot.entry) continue;
+        size_t at = slot.hash & mask;
+        while (slots_[at].entry) at = (at + 1) & mask;
+        slots_[at] = slot;
+    }
+}
+
+void Collection::KeyIndex::insert(Entry* entry) {
+    if ((used_ + 1) * 2 > slots_.size()) grow();
+    const size_t mask = slots_.size() - 1;
+    size_t at = entry->hash & mask;
+    while (slots_[at].entry) at = (at + 1) & mask;
+    slots_[at] = Slot{entry->hash, entry};
+    ++used_;
+}
+
+void Collection::KeyIndex::erase(const Entry* entry) noexcept {
+    if (slots_.empty()) return;
+    const size_t mask = slots_.size() - 1;
+    size_t hole = entry->hash & mask;
+    while (slots_[hole].entry && slots_[hole].entry != entry) hole = (hole + 1) & mask;
+    if (!slots_[hole].entry) return;
+    // Backward-shift deletion: later members of the probe run move into the hole, so
+    // no tombstones are left behind.
+    for (size_t next = (hole + 1) & mask; slots_[next].entry; next = (next + 1) & mask) {
+        size_t home = slots_[next].hash & mask;
+        bool stays = hole <= next ? (hole < home && home <= next) : (hole < home || home <= next);
+        if (stays) continue;
+        slots_[hole] = slots_[next];
+        hole = next;
+    }
+    slots_[hole] = Slot{0, nullptr};
+    --used_;
+}
 
 Collection::Collection() noexcept { module::objectCreated(); }
 
@@ -35,9 +86,9 @@ size_t Collection::positionOf(const VARIANT& indexOrKey) const {
     VARTYPE type = V_VT(&held) & ~VT_BYREF;
     if (type == VT_BSTR) {
         std::wstring key = normalizedKey(runtime::bstrText(V_ISBYREF(&held) ? *V_BSTRREF(&held) : V_BSTR(&held)));
-        auto found = byKey_.find(key);
-        if (found == byKey_.end()) raise(error::InvalidCall);
-        return indexOfEntry(found->second);
+        Entry* found = byKey_.find(key, hashOf(key));
+        if (!found) raise(error::InvalidCall);
+        return indexOfEntry(found);
     }
     if (type == VT_NULL) raise(error::InvalidUseOfNull);
     if (type == VT_DISPATCH || type == VT_UNKNOWN || type == VT_ERROR) raise(error::TypeMismatch);
@@ -57,8 +108,9 @@ void Collection::add(const VARIANT& item, const std::wstring* key, const VARIANT
     if (FAILED(::VariantCopyInd(entry->value.get(), const_cast<VARIANT*>(&runtime::dereference(item))))) raise(error::TypeMismatch);
     if (key) {
         entry->key = normalizedKey(*key);
+        entry->hash = hashOf(entry->key);
         entry->hasKey = true;
-        if (byKey_.count(entry->key)) raise(error::DuplicateKey);
+        if (byKey_.find(entry->key, entry->hash)) raise(error::DuplicateKey);
     }
     size_t at = items_.size();
     if (before) at = positionOf(*before);
@@ -67,7 +119,7 @@ void Collection::add(const VARIANT& item, const std::wstring* key, const VARIANT
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), std::move(entry));
     if (stored->hasKey) {
         try {
-            byKey_.emplace(stored->key, stored);
+            byKey_.insert(stored);
         } catch (...) {
             items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(at));
             throw;
@@ -80,9 +132,9 @@ Variant Collection::item(const VARIANT& indexOrKey) const {
     if ((V_VT(&held) & ~VT_BYREF) == VT_BSTR) {
         // By key straight from the key table: no walk to find the position.
         std::wstring key = normalizedKey(runtime::bstrText(V_ISBYREF(&held) ? *V_BSTRREF(&held) : V_BSTR(&held)));
-        auto found = byKey_.find(key);
-        if (found == byKey_.end()) raise(error::InvalidCall);
-        return found->second->value;
+        Entry* found = byKey_.find(key, hashOf(key));
+        if (!found) raise(error::InvalidCall);
+        return found->value;
     }
     return items_[positionOf(indexOrKey)]->value;
 }
@@ -93,7 +145,7 @@ Variant Collection::item(long position) const {
 }
 
 void Collection::removeAt(size_t index) {
-    if (items_[index]->hasKey) byKey_.erase(items_[index]->key);
+    if (items_[index]->hasKey) byKey_.erase(items_[index].get());
     items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 

@@ -2,6 +2,9 @@
 // enumeration, and its late-bound face.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <random>
+
 #include "TestSupport.h"
 #include "frame/Collection.h"
 #include "frame/Errors.h"
@@ -116,6 +119,33 @@ TEST(Collection, LateBoundFace) {
     EXPECT_EQ(DISP_E_MEMBERNOTFOUND, invokeMethod(items.get(), 77).result);
     EXPECT_EQ(DISP_E_BADPARAMCOUNT, invokeMethod(items.get(), DISPID_VALUE, {vLong(1), vLong(2)}).result);
     EXPECT_EQ(DISP_E_PARAMNOTOPTIONAL, invokeMethod(items.get(), DISPID_VALUE, {}).result);
+}
+
+TEST(Collection, KeysStayFindableThroughRandomAddsAndRemovals) {
+    // Many keys share probe runs of the key table; removals in the middle of a run
+    // must leave every other key findable.
+    auto items = Collection::create();
+    std::map<std::wstring, long> model;
+    std::mt19937 random(7);
+    for (int step = 0; step < 20000; ++step) {
+        std::wstring key = L"key" + std::to_wstring(random() % 700);
+        std::wstring upper = runtime::toUpper(key);
+        Bstr text(key.c_str());
+        if (random() % 3 && !model.count(upper)) {
+            items->add(vLong(step), key);
+            model[upper] = step;
+        } else if (model.count(upper)) {
+            items->remove(vText(text));
+            model.erase(upper);
+        }
+        if (step % 997 == 0) {
+            for (const auto& [stored, value] : model) {
+                Bstr probe(stored.c_str());
+                ASSERT_EQ(value, V_I4(items->item(vText(probe)).get()));
+            }
+        }
+    }
+    EXPECT_EQ(static_cast<long>(model.size()), items->count());
 }
 
 TEST(Collection, ConstantCostOperationsAtAMillionItems) {
