@@ -3,6 +3,7 @@
 // takes constant time, so the ratio 1,000,000 against 1,000 should stay within 2x.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -64,8 +65,16 @@ bool measure(long size, double perOperation[operations]) {
 
 int main() {
     ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    double small[operations], large[operations];
-    if (!measure(1000, small) || !measure(1000000, large)) return 1;
+    // The best of five alternating runs per size: the machine is shared, and a
+    // constant-time operation is best seen at its least disturbed.
+    double small[operations], large[operations], sample[operations];
+    for (int n = 0; n < operations; ++n) small[n] = large[n] = 1e300;
+    for (int run = 0; run < 5; ++run) {
+        if (!measure(1000, sample)) return 1;
+        for (int n = 0; n < operations; ++n) small[n] = std::min(small[n], sample[n]);
+        if (!measure(1000000, sample)) return 1;
+        for (int n = 0; n < operations; ++n) large[n] = std::min(large[n], sample[n]);
+    }
     const char* names[] = {"OVLinkedList.Add", "OVLinkedList.Item", "OVLinkedList.Remove", "OVStack.Push",
                            "OVStack.Pop"};
     std::printf("per operation through the dual interface, 1,000,000 elements against 1,000 (target within 2x):\n");

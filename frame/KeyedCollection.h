@@ -25,7 +25,10 @@ public:
         return this->call([&] { items_->remove(*required(vntIndexKey)); });
     }
     STDMETHODIMP get_NewEnum(IUnknown** result) override {
-        return this->call([&] { *required(result) = items_->newEnum().detach(); });
+        return this->call([&] {
+            required(result);  // before the enumerator exists, so that a null pointer leaks nothing
+            *result = items_->newEnum().detach();
+        });
     }
 
     long count() const noexcept { return items_->count(); }

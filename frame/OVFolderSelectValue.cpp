@@ -3,7 +3,10 @@
 namespace orvane {
 
 STDMETHODIMP OVFolderSelectValue::get_TheUserSelected(BSTR* result) {
-    return call([&] { *required(result) = Bstr(theUserSelected_).detach(); });
+    return call([&] {
+        required(result);
+        *result = Bstr(theUserSelected_).detach();
+    });
 }
 
 STDMETHODIMP OVFolderSelectValue::put_TheUserSelected(BSTR value) {
@@ -11,7 +14,10 @@ STDMETHODIMP OVFolderSelectValue::put_TheUserSelected(BSTR value) {
 }
 
 STDMETHODIMP OVFolderSelectValue::get_PhysicalLocation(BSTR* result) {
-    return call([&] { *required(result) = Bstr(physicalLocation_).detach(); });
+    return call([&] {
+        required(result);
+        *result = Bstr(physicalLocation_).detach();
+    });
 }
 
 STDMETHODIMP OVFolderSelectValue::put_PhysicalLocation(BSTR value) {

@@ -3,7 +3,10 @@
 namespace orvane {
 
 STDMETHODIMP OVRegistryKey::get_KeyNames(BSTR* result) {
-    return call([&] { *required(result) = Bstr(keyNames_).detach(); });
+    return call([&] {
+        required(result);
+        *result = Bstr(keyNames_).detach();
+    });
 }
 
 STDMETHODIMP OVRegistryKey::put_KeyNames(BSTR value) {

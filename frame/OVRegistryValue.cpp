@@ -5,7 +5,10 @@
 namespace orvane {
 
 STDMETHODIMP OVRegistryValue::get_ValueName(BSTR* result) {
-    return call([&] { *required(result) = Bstr(valueName_).detach(); });
+    return call([&] {
+        required(result);
+        *result = Bstr(valueName_).detach();
+    });
 }
 
 STDMETHODIMP OVRegistryValue::put_ValueName(BSTR value) {

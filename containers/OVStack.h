@@ -1,0 +1,28 @@
+// OVStack: a last-in, first-out stack of Variant values kept in a runtime Collection
+// (item 1 is the bottom, item Count the top).
+#pragma once
+
+#include "frame/Collection.h"
+#include "frame/ComObject.h"
+#include "frame/OrvaneSuite_h.h"
+
+namespace orvane {
+
+class OVStack final : public ComObject<OVStack, _OVStack> {
+public:
+    static constexpr const wchar_t* className = L"OVStack";
+    static const CLSID& classId() noexcept { return CLSID_OVStack; }
+
+    STDMETHODIMP Push(VARIANT* Value) override;
+    STDMETHODIMP Pop(VARIANT* result) override;
+    STDMETHODIMP Peek(VARIANT* result) override;
+    STDMETHODIMP Count(long* result) override;
+
+private:
+    // Created at the first member call that touches it.
+    Collection& items();
+
+    ComPtr<Collection> items_;
+};
+
+}  // namespace orvane
