@@ -315,6 +315,9 @@ HRESULT Dispatcher::invoke(void* self, DISPID id, WORD flags, DISPPARAMS* params
     VARIANTARG* argumentPointers[maximumParameters + 1];
     VARTYPE argumentTypes[maximumParameters + 1];
     VARIANT* writeBack[maximumParameters] = {};
+    // What each by-reference local held before the call: a variable is written back only
+    // when the member assigned to it, so an untouched Integer stays an Integer.
+    VARIANT before[maximumParameters];
 
     for (size_t i = 0; i < count; ++i) {
         const Parameter& parameter = member->parameters[i];
@@ -381,7 +384,10 @@ HRESULT Dispatcher::invoke(void* self, DISPID id, WORD flags, DISPPARAMS* params
                     return converted == DISP_E_OVERFLOW ? DISP_E_OVERFLOW : DISP_E_TYPEMISMATCH;
                 }
             }
-            if (parameter.byReference && !direct && V_ISBYREF(passed)) writeBack[i] = passed;
+            if (parameter.byReference && !direct && V_ISBYREF(passed)) {
+                writeBack[i] = passed;
+                before[i] = *local;  // a shallow copy, compared only
+            }
         }
         if (!direct) {
             if (parameter.byReference) {
@@ -423,6 +429,8 @@ HRESULT Dispatcher::invoke(void* self, DISPID id, WORD flags, DISPPARAMS* params
     for (size_t i = 0; i < count; ++i) {
         VARIANT* target = writeBack[i];
         if (!target) continue;
+        const VARIANT* after = locals[i].get();
+        if (V_VT(after) == V_VT(&before[i]) && V_UI8(after) == V_UI8(&before[i])) continue;
         if (V_VT(target) == (VT_BYREF | VT_VARIANT)) {
             VARIANT& variable = runtime::dereference(*target);
             ::VariantClear(&variable);

@@ -10,7 +10,9 @@ namespace traits {
 // These three close through the binding service: the components' Parts count the
 // close calls among their platform calls, and tests can watch them.
 void Hkey::close(HKEY key) {
-    if (reinterpret_cast<ULONG_PTR>(key) >= 0x80000000u && reinterpret_cast<ULONG_PTR>(key) <= 0x80000006u) return;
+    // The predefined roots are sign-extended handles on 64-bit: compare them as such.
+    const LONG_PTR value = reinterpret_cast<LONG_PTR>(key);
+    if (value >= static_cast<LONG>(0x80000000u) && value <= static_cast<LONG>(0x80000006u)) return;
     try { platform::advapi32::RegCloseKey(key); } catch (...) {}
 }
 void Hicon::close(HICON icon) {

@@ -7,6 +7,7 @@
 #include "frame/OVRegistryKey.h"
 #include "frame/OVRegistryKeys.h"
 #include "numbers/OVNumbers.h"
+#include "registry/OVRegistry.h"
 
 namespace orvane {
 namespace {
@@ -88,6 +89,23 @@ TEST_F(Dispatch, ByReferenceWritesBackOnlyIntoVariables) {
     Variable failing(twoToThe31.c_str());
     EXPECT_TRUE(raised(invokeMethod(object(), 0x60030001, {vRef(&failing.value)}), 6));
     EXPECT_EQ(L"2147483648", text(failing.value));
+}
+
+TEST_F(Dispatch, UntouchedVariablesKeepTheirSubtype) {
+    // KeyExist takes the root and the subkey ByRef and assigns to neither.
+    auto registry = OVRegistry::create();
+    Variable root;
+    V_VT(&root.value) = VT_I4;
+    V_I4(&root.value) = static_cast<LONG>(0x80000001);
+    Variable rootAsInteger;
+    V_VT(&rootAsInteger.value) = VT_I2;
+    V_I2(&rootAsInteger.value) = 1;
+    Variable subKey(L"Software");
+    Call call = invokeMethod(registry.get(), 0x60030001, {vRef(&rootAsInteger.value), vRef(&subKey.value)});
+    ASSERT_EQ(S_OK, call.result);
+    EXPECT_EQ(VT_I2, V_VT(&rootAsInteger.value));
+    EXPECT_EQ(VT_BSTR, V_VT(&subKey.value));
+    EXPECT_EQ(L"Software", text(subKey.value));
 }
 
 TEST_F(Dispatch, NamedArgumentsAndOptionalDefaults) {

@@ -1,0 +1,47 @@
+// OVRegistry: keys and values of the registry through the ANSI registry functions,
+// with three value types (string, binary, 32-bit number).
+#pragma once
+
+#include "frame/ComObject.h"
+#include "frame/OVRegistryKeys.h"
+#include "frame/OVRegistryValues.h"
+#include "frame/OrvaneSuite_h.h"
+
+namespace orvane {
+
+class OVRegistry final : public ComObject<OVRegistry, _OVRegistry> {
+public:
+    static constexpr const wchar_t* className = L"OVRegistry";
+    static const CLSID& classId() noexcept { return CLSID_OVRegistry; }
+
+    STDMETHODIMP CreateKey(OVRegistryHKeyConstants* hKey, BSTR* SubKey, VARIANT* result) override;
+    STDMETHODIMP KeyExist(OVRegistryHKeyConstants* hKey, BSTR* SubKey, VARIANT_BOOL* result) override;
+    STDMETHODIMP ValueExist(OVRegistryHKeyConstants* hKey, BSTR* SubKey, BSTR* ValueName,
+                            VARIANT_BOOL* result) override;
+    STDMETHODIMP DeleteKey(OVRegistryHKeyConstants* hKey, BSTR* SubKey, VARIANT* result) override;
+    STDMETHODIMP DeleteValue(OVRegistryHKeyConstants* hKey, BSTR* SubKey, BSTR* ValueName, VARIANT* result) override;
+    STDMETHODIMP ListKeys(OVRegistryHKeyConstants hKey, BSTR SubKey, _OVRegistryKeys** result) override;
+    STDMETHODIMP ListValues(OVRegistryHKeyConstants hKey, BSTR SubKey, _OVRegistryValues** result) override;
+    STDMETHODIMP WriteValue(OVRegistryHKeyConstants* hKey, BSTR* SubKey, OVRegistryDataTypeConstants* ValueType,
+                            BSTR* ValueName, BSTR* ValueData, VARIANT* result) override;
+    STDMETHODIMP ReadValue(OVRegistryHKeyConstants* hKey, BSTR* SubKey, BSTR* ValueName, VARIANT* result) override;
+    STDMETHODIMP ReadDataType(OVRegistryHKeyConstants* hKey, BSTR* SubKey, BSTR* ValueName,
+                              VARIANT* result) override;
+
+    // The handle a root constant stands for: a 32-bit value sign-extended to the
+    // pointer width, as the platform's own predefined handles are.
+    static HKEY keyHandle(long hKey) noexcept;
+
+private:
+    Variant readValue(long hKey, BSTR* subKey, BSTR* valueName);
+
+    ComPtr<OVRegistryKeys> keyList_;
+    ComPtr<OVRegistryValues> valueList_;
+};
+
+// What another control reads through an OVRegistry of its own: its public ReadValue,
+// converted to text (Empty gives the empty text).
+std::wstring readValueText(OVRegistry& registry, OVRegistryHKeyConstants root, const wchar_t* subKey,
+                           const wchar_t* valueName);
+
+}  // namespace orvane
