@@ -1,0 +1,26 @@
+// OVScreenModes: the current display mode of the primary display, and switching it
+// to one of five fixed resolutions with the display-change broadcast.
+#pragma once
+
+#include "frame/ComObject.h"
+#include "frame/OrvaneSuite_h.h"
+
+namespace orvane {
+
+class OVScreenModes final : public ComObject<OVScreenModes, _OVScreenModes> {
+public:
+    static constexpr const wchar_t* className = L"OVScreenModes";
+    static const CLSID& classId() noexcept { return CLSID_OVScreenModes; }
+
+    STDMETHODIMP ColorBits(long* result) override;
+    STDMETHODIMP ScreenHeight(short* result) override;
+    STDMETHODIMP ScreenWidth(short* result) override;
+    STDMETHODIMP ChangeDisplay(OVScreenModesConstants* ScreenSize, long* ScreenBits,
+                               OVScreenModesConstants* result) override;
+
+private:
+    static DEVMODEA currentMode();
+    static void changeMode(long width, long height, long bits);
+};
+
+}  // namespace orvane
