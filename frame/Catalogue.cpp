@@ -8,6 +8,20 @@
 #include "OVRegistryValue.h"
 #include "OVRegistryValues.h"
 #include "numbers/OVNumbers.h"
+#include "registry/OVRegistry.h"
+#include "sysinfo/OVSpecialFolders.h"
+#include "sysinfo/OVWindows.h"
+#include "sysinfo/OVLocaleSettings.h"
+#include "sysinfo/OVMemory.h"
+#include "sysinfo/OVPower.h"
+#include "sysinfo/OVScreenModes.h"
+#include "sysinfo/OVWinVersion.h"
+#include "sysinfo/OVDiskInfo.h"
+#include "files/OVExtractIcon.h"
+#include "files/OVFileVersion.h"
+#include "numbers/OVMath.h"
+#include "containers/OVStack.h"
+#include "containers/OVLinkedList.h"
 
 namespace orvane {
 
@@ -16,23 +30,23 @@ using K = ClassKind;
 const ClassEntry entries[] = {
     {&CLSID_OVSplashScreen, L"OVSplashScreen", K::Control, 30000, nullptr},
     {&CLSID_OVAboutBox, L"OVAboutBox", K::Control, 30001, nullptr},
-    {&CLSID_OVFileVersion, L"OVFileVersion", K::Control, 30002, nullptr},
-    {&CLSID_OVExtractIcon, L"OVExtractIcon", K::Control, 30003, nullptr},
+    {&CLSID_OVFileVersion, L"OVFileVersion", K::Control, 30002, &createInstance<OVFileVersion>},
+    {&CLSID_OVExtractIcon, L"OVExtractIcon", K::Control, 30003, &createInstance<OVExtractIcon>},
     {&CLSID_OVHelp, L"OVHelp", K::Control, 30004, nullptr},
     {&CLSID_OVHyperLink, L"OVHyperLink", K::Control, 30005, nullptr},
-    {&CLSID_OVLinkedList, L"OVLinkedList", K::Control, 30006, nullptr},
-    {&CLSID_OVLocaleSettings, L"OVLocaleSettings", K::Control, 30007, nullptr},
-    {&CLSID_OVMath, L"OVMath", K::Control, 30008, nullptr},
-    {&CLSID_OVMemory, L"OVMemory", K::Control, 30009, nullptr},
+    {&CLSID_OVLinkedList, L"OVLinkedList", K::Control, 30006, &createInstance<OVLinkedList>},
+    {&CLSID_OVLocaleSettings, L"OVLocaleSettings", K::Control, 30007, &createInstance<OVLocaleSettings>},
+    {&CLSID_OVMath, L"OVMath", K::Control, 30008, &createInstance<OVMath>},
+    {&CLSID_OVMemory, L"OVMemory", K::Control, 30009, &createInstance<OVMemory>},
     {&CLSID_OVNumbers, L"OVNumbers", K::Control, 30010, &createInstance<OVNumbers>},
-    {&CLSID_OVPower, L"OVPower", K::Control, 30011, nullptr},
-    {&CLSID_OVScreenModes, L"OVScreenModes", K::Control, 30012, nullptr},
-    {&CLSID_OVSpecialFolders, L"OVSpecialFolders", K::Control, 30013, nullptr},
-    {&CLSID_OVStack, L"OVStack", K::Control, 30014, nullptr},
-    {&CLSID_OVWindows, L"OVWindows", K::Control, 30015, nullptr},
-    {&CLSID_OVWinVersion, L"OVWinVersion", K::Control, 30016, nullptr},
-    {&CLSID_OVDiskInfo, L"OVDiskInfo", K::Control, 30017, nullptr},
-    {&CLSID_OVRegistry, L"OVRegistry", K::Global, 0, nullptr},
+    {&CLSID_OVPower, L"OVPower", K::Control, 30011, &createInstance<OVPower>},
+    {&CLSID_OVScreenModes, L"OVScreenModes", K::Control, 30012, &createInstance<OVScreenModes>},
+    {&CLSID_OVSpecialFolders, L"OVSpecialFolders", K::Control, 30013, &createInstance<OVSpecialFolders>},
+    {&CLSID_OVStack, L"OVStack", K::Control, 30014, &createInstance<OVStack>},
+    {&CLSID_OVWindows, L"OVWindows", K::Control, 30015, &createInstance<OVWindows>},
+    {&CLSID_OVWinVersion, L"OVWinVersion", K::Control, 30016, &createInstance<OVWinVersion>},
+    {&CLSID_OVDiskInfo, L"OVDiskInfo", K::Control, 30017, &createInstance<OVDiskInfo>},
+    {&CLSID_OVRegistry, L"OVRegistry", K::Global, 0, &createInstance<OVRegistry>},
     {&CLSID_OVFolderSelect, L"OVFolderSelect", K::Global, 0, nullptr},
     {&CLSID_OVRegistryKey, L"OVRegistryKey", K::Global, 0, &createInstance<OVRegistryKey>},
     {&CLSID_OVRegistryKeys, L"OVRegistryKeys", K::Global, 0, &createInstance<OVRegistryKeys>},

@@ -18,6 +18,9 @@ void Hkey::close(HKEY key) {
 void Hicon::close(HICON icon) {
     try { platform::user32::DestroyIcon(icon); } catch (...) {}
 }
+void KernelHandle::close(HANDLE handle) {
+    try { platform::kernel32::CloseHandle(handle); } catch (...) {}
+}
 void ItemList::close(LPITEMIDLIST list) {
     try { platform::ole32::CoTaskMemFree(list); } catch (...) {}
 }

@@ -76,6 +76,12 @@ struct Window {
     static Handle invalid() { return nullptr; }
     static void close(Handle window) { ::DestroyWindow(window); }
 };
+// Kernel objects (tokens and the like), closed through the binding service.
+struct KernelHandle {
+    using Handle = HANDLE;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle handle);
+};
 struct Module {
     using Handle = HMODULE;
     static Handle invalid() { return nullptr; }
@@ -91,6 +97,7 @@ using UniqueMemoryDc = UniqueHandle<traits::MemoryDc>;
 using UniqueGdiObject = UniqueHandle<traits::GdiObject>;
 using UniqueWindow = UniqueHandle<traits::Window>;
 using UniqueModule = UniqueHandle<traits::Module>;
+using UniqueKernelHandle = UniqueHandle<traits::KernelHandle>;
 
 // A BSTR owner with the few text helpers the components need.
 class Bstr {

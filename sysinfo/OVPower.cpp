@@ -19,12 +19,7 @@ static_assert(sizeof(TOKEN_PRIVILEGES) == 16);
 
 constexpr DWORD adjustAndQuery = TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY;  // 40
 
-struct TokenTraits {
-    using Handle = HANDLE;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle token) { platform::kernel32::CloseHandle(token); }
-};
-using UniqueToken = UniqueHandle<TokenTraits>;
+using UniqueToken = UniqueKernelHandle;
 
 // The status and capability fills; a binding failure is kept for the members.
 template <class Record, class Fill>
