@@ -1,5 +1,6 @@
 #include "Dispatcher.h"
 
+#include <cwchar>
 #include <new>
 
 #include "Errors.h"
@@ -87,6 +88,17 @@ VARTYPE valueType(ITypeInfo* info, const TYPEDESC& type, IID* objectInterface) {
     return type.vt;
 }
 
+
+// Same subtype and same value; texts compared by content.
+bool sameValue(const VARIANT& after, const VARIANT& before) {
+    if (V_VT(&after) != V_VT(&before)) return false;
+    if (V_VT(&after) == VT_BSTR) {
+        UINT length = ::SysStringLen(V_BSTR(&after));
+        return length == ::SysStringLen(V_BSTR(&before)) &&
+               (length == 0 || std::wmemcmp(V_BSTR(&after), V_BSTR(&before), length) == 0);
+    }
+    return V_UI8(&after) == V_UI8(&before);
+}
 
 USHORT conversionFlags(VARTYPE type) { return type == VT_BSTR ? VARIANT_ALPHABOOL : 0; }
 
@@ -316,8 +328,8 @@ HRESULT Dispatcher::invoke(void* self, DISPID id, WORD flags, DISPPARAMS* params
     VARTYPE argumentTypes[maximumParameters + 1];
     VARIANT* writeBack[maximumParameters] = {};
     // What each by-reference local held before the call: a variable is written back only
-    // when the member assigned to it, so an untouched Integer stays an Integer.
-    VARIANT before[maximumParameters];
+    // when the member changed it, so an untouched Integer stays an Integer.
+    Variant before[maximumParameters];
 
     for (size_t i = 0; i < count; ++i) {
         const Parameter& parameter = member->parameters[i];
@@ -386,7 +398,8 @@ HRESULT Dispatcher::invoke(void* self, DISPID id, WORD flags, DISPPARAMS* params
             }
             if (parameter.byReference && !direct && V_ISBYREF(passed)) {
                 writeBack[i] = passed;
-                before[i] = *local;  // a shallow copy, compared only
+                // A real copy: a text the member frees may come back at the same address.
+                if (FAILED(::VariantCopy(before[i].get(), local))) return E_OUTOFMEMORY;
             }
         }
         if (!direct) {
@@ -429,8 +442,7 @@ HRESULT Dispatcher::invoke(void* self, DISPID id, WORD flags, DISPPARAMS* params
     for (size_t i = 0; i < count; ++i) {
         VARIANT* target = writeBack[i];
         if (!target) continue;
-        const VARIANT* after = locals[i].get();
-        if (V_VT(after) == V_VT(&before[i]) && V_UI8(after) == V_UI8(&before[i])) continue;
+        if (sameValue(*locals[i].get(), *before[i].get())) continue;
         if (V_VT(target) == (VT_BYREF | VT_VARIANT)) {
             VARIANT& variable = runtime::dereference(*target);
             ::VariantClear(&variable);

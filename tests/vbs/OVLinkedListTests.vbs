@@ -47,7 +47,7 @@ eq l.Find("c"), CLng(3), "Find"
 eq l.Find("z"), CLng(0), "Find goes by slot number and stops at the tail (slot 3)"
 start = 1
 eq l.Find("a", start), CLng(1), "Find from 1"
-eq start, CLng(1), "StartIndex unchanged"
+eq start, 1, "StartIndex unchanged, subtype and all"
 eq l.Find("a", 2), CLng(0), "Find from a later slot"
 ok Not l.CheckIndex(0), "CheckIndex(0)"
 
