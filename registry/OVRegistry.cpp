@@ -18,14 +18,9 @@ constexpr DWORD dataCapacity = 255;
 constexpr DWORD valueNameCapacity = 255;
 constexpr DWORD keyNameCapacity = 260;
 
-bool isPredefinedRoot(HKEY key) noexcept {
-    const auto value = reinterpret_cast<LONG_PTR>(key);
-    return value >= static_cast<LONG>(0x80000000) && value <= static_cast<LONG>(0x80000006);
-}
-
 // A key the call opened or created. A failed open leaves the handle 0, which the
 // following calls get as the platform would hand it to them; a predefined root that
-// the platform hands back for an empty subkey is the caller's and is never closed.
+// the platform hands back for an empty subkey is never closed (UniqueHkey skips roots).
 struct OpenedKey {
     LONG code = ERROR_SUCCESS;
     HKEY handle = nullptr;
@@ -35,7 +30,7 @@ struct OpenedKey {
         code = result;
         if (result != ERROR_SUCCESS) return;
         handle = key;
-        if (!isPredefinedRoot(key)) owner.reset(key);
+        owner.reset(key);
     }
 };
 
