@@ -65,7 +65,11 @@ unzip -Z1 "$root-debug.zip" | grep -qx "$name/bin/x64/OrvaneSuite.dll.debug" || 
 # Registration scripts (32-bit programs cannot run here, so the x86 half is left out).
 export ORVANE_SKIP_X86=1
 windows_root="Z:$root"
+run regsvr32 /u /s "Z:$build/OrvaneSuite.dll"
 run cmd /c "$windows_root/register-machine.cmd" || fail "register-machine.cmd failed"
+run reg query 'HKCR\CLSID\{25BB43DD-D3E7-4A12-A64C-7B2E90C4F151}\InprocServer32' > "$build/package-server.txt" 2>&1
+grep -qi 'bin\\x64\\OrvaneSuite.dll' "$build/package-server.txt" ||
+  fail "the classes are not registered to the packaged library"
 
 # The C++ samples as a consumer project of the installed package.
 consumer=$build/package-consumer
