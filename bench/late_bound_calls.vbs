@@ -15,7 +15,7 @@ Set list = CreateObject("TVOrvaneSuite.OVLinkedList")
 list.Add "Software"
 Set dictionary = CreateObject("Scripting.Dictionary")
 dictionary.Add "Software", 1
-count = 200000
+count = 50000
 runs = 5
 
 Function Measure(kind)
