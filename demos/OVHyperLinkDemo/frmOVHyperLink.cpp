@@ -7,8 +7,8 @@ namespace {
 using namespace forms;
 
 // The maker's addresses.
-constexpr const wchar_t* website = L"http://www.tarvello.com/orvane";
-constexpr const wchar_t* supportMail = L"support@tarvello.com";
+constexpr const wchar_t* website = L"http://www.tarvello.example";
+constexpr const wchar_t* supportMail = L"support@tarvello.example";
 
 const FormSpec form{L"frmOVHyperLink", L"Orvane Suite: OVHyperLink", 6615, 3195,
                     BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar, StartUp::ScreenCentre};
