@@ -69,6 +69,7 @@ TEST_F(SplashScreenDemoTest, TimerHidesOnlyTheCurrentStylesWindow) {
 using AboutBoxDemoTest = DemoTest;
 
 TEST_F(AboutBoxDemoTest, FormStartsOnTheStandardStyle) {
+    if (!creatable(L"OVAboutBox")) GTEST_SKIP() << "OVAboutBox is not built yet";
     open(aboutBoxDemo);
     EXPECT_EQ(L"Orvane Suite: OVAboutBox", textOf(window()));
     EXPECT_EQ(L"Standard", text(L"cboStyle"));

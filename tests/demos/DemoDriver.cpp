@@ -23,10 +23,17 @@ std::wstring className(HWND window) {
     return name;
 }
 
-std::wstring environment(const wchar_t* name) {
+// A folder named by the environment, else one relative to the build folder that holds
+// this test program (tests/demos/demo_tests.exe).
+std::wstring folder(const wchar_t* variable, const wchar_t* underBuild) {
     wchar_t value[MAX_PATH * 2] = {};
-    DWORD length = ::GetEnvironmentVariableW(name, value, MAX_PATH * 2);
-    return length && length < MAX_PATH * 2 ? value : L"";
+    DWORD length = ::GetEnvironmentVariableW(variable, value, MAX_PATH * 2);
+    if (length && length < MAX_PATH * 2) return value;
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring build = path;
+    for (int level = 0; level < 3; ++level) build = build.substr(0, build.find_last_of(L"\\/"));
+    return build + L"\\" + underBuild;
 }
 
 // Polls until `found` answers or about a minute has passed: a program under test starts
@@ -167,10 +174,9 @@ std::vector<HWND> visibleTopLevelWindows(DWORD processId) {
 }
 
 std::wstring saveScreenshot(HWND window, const std::wstring& name) {
-    std::wstring folder = environment(L"ORVANE_SCREENSHOTS");
-    if (folder.empty()) return L"";
-    ::CreateDirectoryW(folder.c_str(), nullptr);
-    std::wstring path = folder + L"\\" + name + L".png";
+    std::wstring pictures = folder(L"ORVANE_SCREENSHOTS", L"screenshots");
+    ::CreateDirectoryW(pictures.c_str(), nullptr);
+    std::wstring path = pictures + L"\\" + name + L".png";
     return saveWindowPicture(window, path) ? path : L"";
 }
 
@@ -186,11 +192,11 @@ COLORREF pixelAt(HWND window, int x, int y) {
 // --- DemoProcess ----------------------------------------------------------------------
 
 DemoProcess::DemoProcess(const std::wstring& program, const std::wstring& caption) {
-    std::wstring folder = environment(L"ORVANE_DEMO_BIN");
-    std::wstring path = folder + L"\\" + program + L".exe";
+    std::wstring bin = folder(L"ORVANE_DEMO_BIN", L"demos\\bin");
+    std::wstring path = bin + L"\\" + program + L".exe";
     std::wstring commandLine = L"\"" + path + L"\"";
     STARTUPINFOW startup{sizeof startup};
-    if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+    if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, bin.c_str(),
                           &startup, &info_)) {
         return;
     }

@@ -25,8 +25,11 @@ TEST_F(NumbersDemoTest, FormShowsTheCommonPatternAndBothLists) {
     EXPECT_NE(nullptr, demo_->form().find(L"Shape1"));
     EXPECT_TRUE(demo_->control());
     EXPECT_EQ(L"16", text(L"txtNumDigits"));
-    EXPECT_EQ(L"Select Number System:", text(L"lblGeneric", 3));
-    EXPECT_EQ(L"RandomID Result:", text(L"lblGeneric", 5));
+    auto captions = demo_->form().controlArray(L"lblGeneric");
+    ASSERT_EQ(6u, captions.size());
+    EXPECT_EQ(L"Select Number System:", textOf(captions[3]->hwnd()));
+    EXPECT_EQ(L"RandomID Result:", textOf(captions[5]->hwnd()));
+    EXPECT_EQ(L"lblGeneric", controlName(captions[5]->hwnd()));
     EXPECT_EQ((std::vector<std::wstring>{L"BinToDec", L"BinToHex", L"BinToOct", L"DecToBin", L"DecToHex", L"DecToOct",
                                          L"HexToBin", L"HexToDec", L"HexToOct", L"OctToBin", L"OctToDec", L"OctToHex"}),
               entriesOf(control(L"ddConversion")));
