@@ -211,14 +211,14 @@ TEST_F(MemoryDemoTest, ZeroIsEmptyAndTwoGigabytesShowNegative) {
         std::memset(record, 0, sizeof *record);
         record->dwLength = sizeof *record;
         record->dwMemoryLoad = 0;
-        // The control reports kilobytes: 2 TiB is 2^31 KiB, negative as a Long.
-        record->dwTotalPhys = SIZE_T{0x80000000u} * 1024;
+        // 2 GiB: negative as a Long, then reported in kilobytes.
+        record->dwTotalPhys = 0x80000000u;
         record->dwAvailPhys = SIZE_T{1234567} * 1024;
         return;
     });
     open(memoryDemo);
     EXPECT_EQ(L"", text(L"txtMemoryLoad"));
-    EXPECT_EQ(L"-2,147,483,648", text(L"txtTotalPhysical"));
+    EXPECT_EQ(L"-2,097,152", text(L"txtTotalPhysical"));
     EXPECT_EQ(L"1,234,567", text(L"txtAvailablePhysical"));
     auto captions = demo_->form().controlArray(L"lblGeneric");
     ASSERT_EQ(10u, captions.size());
