@@ -76,7 +76,7 @@ bool captureProgram(const std::wstring& bin, const Program& program, const std::
 std::set<HWND> visibleWindows() {
     std::set<HWND> found;
     ::EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
+        [](HWND window, LPARAM data) CALLBACK -> BOOL {
             DWORD owner = 0;
             ::GetWindowThreadProcessId(window, &owner);
             if (owner == ::GetCurrentProcessId() && ::IsWindowVisible(window)) {

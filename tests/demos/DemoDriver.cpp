@@ -54,7 +54,7 @@ HWND findMessageBox(DWORD processId, const std::wstring& title) {
         HWND found = nullptr;
     } search{processId, &title};
     ::EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
+        [](HWND window, LPARAM data) CALLBACK -> BOOL {
             auto& search = *reinterpret_cast<Search*>(data);
             DWORD owner = 0;
             ::GetWindowThreadProcessId(window, &owner);
@@ -105,7 +105,7 @@ HWND findControl(HWND root, std::wstring_view name, int index) {
     } search{name, index};
     ::EnumChildWindows(
         root,
-        [](HWND window, LPARAM data) -> BOOL {
+        [](HWND window, LPARAM data) CALLBACK -> BOOL {
             auto& search = *reinterpret_cast<Search*>(data);
             if (controlName(window) != search.name) return TRUE;
             if (search.remaining-- > 0) return TRUE;
@@ -162,7 +162,7 @@ std::vector<HWND> visibleTopLevelWindows(DWORD processId) {
         std::vector<HWND> found;
     } search{processId};
     ::EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
+        [](HWND window, LPARAM data) CALLBACK -> BOOL {
             auto& search = *reinterpret_cast<Search*>(data);
             DWORD owner = 0;
             ::GetWindowThreadProcessId(window, &owner);
@@ -249,7 +249,7 @@ HWND DemoProcess::control(std::wstring_view name, int index) {
     std::vector<HWND> children;
     ::EnumChildWindows(
         window_,
-        [](HWND window, LPARAM data) -> BOOL {
+        [](HWND window, LPARAM data) CALLBACK -> BOOL {
             reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
             return TRUE;
         },
