@@ -163,7 +163,7 @@ private:
 };
 
 bool acceptable(HRESULT result, const EXCEPINFO& exception, std::string& why) {
-    static const std::set<long> documented = {5, 6, 7, 9, 11, 13, 48, 53, 91, 94, 99, 380, 453, 457};
+    static const std::set<long> documented = {5, 6, 7, 9, 11, 13, 48, 53, 91, 94, 99, 380, 438, 453, 457};
     switch (result) {
     case S_OK: case DISP_E_MEMBERNOTFOUND: case DISP_E_BADPARAMCOUNT: case DISP_E_PARAMNOTOPTIONAL:
     case DISP_E_TYPEMISMATCH: case DISP_E_OVERFLOW: case DISP_E_PARAMNOTFOUND: case E_INVALIDARG:
