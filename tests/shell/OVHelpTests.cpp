@@ -1,6 +1,9 @@
 // OVHelp: window, file and command reach the help functions unchanged with data 0;
 // the file comes back as its ANSI copy; a help library that cannot be loaded fails
 // only the call that needs it; the real help functions on a missing file.
+#include <windows.h>
+#include <tlhelp32.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -130,23 +133,37 @@ TEST_F(OVHelpTest, MissingHelpLibraryFailsOnlyTheCallThatNeedsIt) {
     EXPECT_EQ(1u, fake.classic.size());
 }
 
-// Visible top-level windows of this process and of the help engine.
-std::vector<HWND> visibleWindows() {
-    std::vector<HWND> windows;
-    ::EnumWindows(
+// Visible windows of this thread, where the HTML help viewer would open its window.
+size_t visibleWindowsOfThisThread() {
+    size_t count = 0;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
         [](HWND window, LPARAM context) -> BOOL {
-            if (::IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(context)->push_back(window);
+            if (::IsWindowVisible(window)) ++*reinterpret_cast<size_t*>(context);
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&windows));
-    return windows;
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// Running processes of the classic help engine.
+size_t helpEngines() {
+    size_t count = 0;
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 0;
+    PROCESSENTRY32W process{sizeof process};
+    for (BOOL more = ::Process32FirstW(snapshot, &process); more; more = ::Process32NextW(snapshot, &process)) {
+        if (_wcsicmp(process.szExeFile, L"winhlp32.exe") == 0) ++count;
+    }
+    ::CloseHandle(snapshot);
+    return count;
 }
 
 // The real help functions on a file that does not exist. Only the commands that
 // return at once are used: the help engine asks about a missing file in a modal box
 // for the others.
 TEST_F(OVHelpTest, RealHelpOnAMissingFileReturnsEmptyAndLeavesNothingOpen) {
-    const std::vector<HWND> before = visibleWindows();
+    const size_t windowsBefore = visibleWindowsOfThisThread();
     Bstr chm(L"C:\\no\\such\\guide.chm");
     Call call = invokeMethod(help.get(), runHtmlHelp, {vLong(0), vText(chm), vLong(ovHH_DISPLAY_TOPIC)});
     ASSERT_EQ(S_OK, call.result);
@@ -160,14 +177,14 @@ TEST_F(OVHelpTest, RealHelpOnAMissingFileReturnsEmptyAndLeavesNothingOpen) {
     ASSERT_EQ(S_OK, call.result);
     EXPECT_EQ(VT_EMPTY, V_VT(call.value.get()));
 
-    // The help engine runs in a process of its own: give it time to go away.
-    std::vector<HWND> after;
-    for (int attempt = 0; attempt < 200; ++attempt) {
-        after = visibleWindows();
-        if (after.size() <= before.size()) break;
+    EXPECT_EQ(windowsBefore, visibleWindowsOfThisThread());
+    // The help engine runs in a process of its own: wait until it has gone.
+    size_t engines = helpEngines();
+    for (int attempt = 0; attempt < 200 && engines > 0; ++attempt) {
         ::Sleep(50);
+        engines = helpEngines();
     }
-    EXPECT_EQ(before.size(), after.size());
+    EXPECT_EQ(0u, engines);
 }
 
 }  // namespace
