@@ -2,6 +2,8 @@
 ' opens, so the recorder program does it from another process: it reports the title
 ' text, then chooses an item (or cancels).
 
+Plan 8
+
 Set sh = CreateObject("WScript.Shell")
 Set fso = CreateObject("Scripting.FileSystemObject")
 buildDir = fso.GetParentFolderName(fso.GetParentFolderName(WScript.ScriptFullName))

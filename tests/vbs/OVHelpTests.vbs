@@ -1,6 +1,8 @@
 ' OVHelp from a script client, against the real help functions on a missing file
 ' (only the commands that return at once: the others wait for an answer in a box).
 
+Plan 7
+
 Set help = CreateObject("TVOrvaneSuite.OVHelp")
 missing = "C:\no\such\guide.chm"
 r = help.RunHtmlHelp(0, missing, 0)

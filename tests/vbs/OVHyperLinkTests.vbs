@@ -1,6 +1,8 @@
 ' OVHyperLink from a script client: what reaches the shell, read back from the
 ' recorder program the test registers as the handler of http, https and mailto.
 
+Plan 9
+
 Set sh = CreateObject("WScript.Shell")
 Set fso = CreateObject("Scripting.FileSystemObject")
 buildDir = fso.GetParentFolderName(fso.GetParentFolderName(WScript.ScriptFullName))
