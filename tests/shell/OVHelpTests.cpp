@@ -133,16 +133,15 @@ TEST_F(OVHelpTest, MissingHelpLibraryFailsOnlyTheCallThatNeedsIt) {
     EXPECT_EQ(1u, fake.classic.size());
 }
 
+BOOL CALLBACK countVisible(HWND window, LPARAM context) {
+    if (::IsWindowVisible(window)) ++*reinterpret_cast<size_t*>(context);
+    return TRUE;
+}
+
 // Visible windows of this thread, where the HTML help viewer would open its window.
 size_t visibleWindowsOfThisThread() {
     size_t count = 0;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM context) -> BOOL {
-            if (::IsWindowVisible(window)) ++*reinterpret_cast<size_t*>(context);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    ::EnumThreadWindows(::GetCurrentThreadId(), countVisible, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
