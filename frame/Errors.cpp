@@ -20,6 +20,7 @@ const wchar_t* standardText(long number) {
     case error::ObjectNotSet: return L"Object variable or With block variable not set";
     case error::InvalidUseOfNull: return L"Invalid use of Null";
     case error::InvalidPropertyValue: return L"Invalid property value";
+    case error::ObjectDoesNotSupport: return L"Object doesn't support this property or method";
     case error::EntryPointNotFound: return L"Specified DLL function not found";
     case error::DuplicateKey: return L"This key is already associated with an element of this collection";
     default: return L"";
@@ -46,6 +47,8 @@ long errorNumberOf(HRESULT result) noexcept {
     case E_OUTOFMEMORY: return error::OutOfMemory;
     case E_INVALIDARG: return error::InvalidCall;
     case DISP_E_BADINDEX: return error::SubscriptOutOfRange;
+    // An object without the member a conversion needs (its default value).
+    case DISP_E_MEMBERNOTFOUND: return error::ObjectDoesNotSupport;
     default: return 0;
     }
 }
