@@ -305,8 +305,9 @@ TEST_F(ShellDemoTest, LinksOpenThroughTheShellAndLightUpUnderThePointer) {
                        reinterpret_cast<LPARAM>(link));
     }
     ASSERT_EQ(2u, opened.size());
-    EXPECT_EQ(std::string(textOf(website).begin(), textOf(website).end()), opened[0]);
-    EXPECT_EQ("mailto:" + std::string(textOf(mail).begin(), textOf(mail).end()), opened[1]);
+    const std::wstring websiteText = textOf(website), mailText = textOf(mail);
+    EXPECT_EQ(std::string(websiteText.begin(), websiteText.end()), opened[0]);
+    EXPECT_EQ("mailto:" + std::string(mailText.begin(), mailText.end()), opened[1]);
 
     ::SendMessageW(website, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
     EXPECT_EQ(0xFF0000u, demo[L"lblWebsite"].foreColor());
