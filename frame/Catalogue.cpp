@@ -22,6 +22,9 @@
 #include "numbers/OVMath.h"
 #include "containers/OVStack.h"
 #include "containers/OVLinkedList.h"
+#include "shell/OVFolderSelect.h"
+#include "shell/OVHelp.h"
+#include "shell/OVHyperLink.h"
 
 namespace orvane {
 
@@ -32,8 +35,8 @@ const ClassEntry entries[] = {
     {&CLSID_OVAboutBox, L"OVAboutBox", K::Control, 30001, nullptr},
     {&CLSID_OVFileVersion, L"OVFileVersion", K::Control, 30002, &createInstance<OVFileVersion>},
     {&CLSID_OVExtractIcon, L"OVExtractIcon", K::Control, 30003, &createInstance<OVExtractIcon>},
-    {&CLSID_OVHelp, L"OVHelp", K::Control, 30004, nullptr},
-    {&CLSID_OVHyperLink, L"OVHyperLink", K::Control, 30005, nullptr},
+    {&CLSID_OVHelp, L"OVHelp", K::Control, 30004, &createInstance<OVHelp>},
+    {&CLSID_OVHyperLink, L"OVHyperLink", K::Control, 30005, &createInstance<OVHyperLink>},
     {&CLSID_OVLinkedList, L"OVLinkedList", K::Control, 30006, &createInstance<OVLinkedList>},
     {&CLSID_OVLocaleSettings, L"OVLocaleSettings", K::Control, 30007, &createInstance<OVLocaleSettings>},
     {&CLSID_OVMath, L"OVMath", K::Control, 30008, &createInstance<OVMath>},
@@ -47,7 +50,7 @@ const ClassEntry entries[] = {
     {&CLSID_OVWinVersion, L"OVWinVersion", K::Control, 30016, &createInstance<OVWinVersion>},
     {&CLSID_OVDiskInfo, L"OVDiskInfo", K::Control, 30017, &createInstance<OVDiskInfo>},
     {&CLSID_OVRegistry, L"OVRegistry", K::Global, 0, &createInstance<OVRegistry>},
-    {&CLSID_OVFolderSelect, L"OVFolderSelect", K::Global, 0, nullptr},
+    {&CLSID_OVFolderSelect, L"OVFolderSelect", K::Global, 0, &createInstance<OVFolderSelect>},
     {&CLSID_OVRegistryKey, L"OVRegistryKey", K::Global, 0, &createInstance<OVRegistryKey>},
     {&CLSID_OVRegistryKeys, L"OVRegistryKeys", K::Global, 0, &createInstance<OVRegistryKeys>},
     {&CLSID_OVRegistryValue, L"OVRegistryValue", K::Global, 0, &createInstance<OVRegistryValue>},

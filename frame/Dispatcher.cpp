@@ -100,6 +100,29 @@ bool sameValue(const VARIANT& after, const VARIANT& before) {
     return V_UI8(&after) == V_UI8(&before);
 }
 
+// The working variants of one call. Only the slots the member uses are set up, and
+// only those that hold something are cleared: a call without parameters pays for none
+// of the slots it could have had (this is most of the cost of a trivial call).
+class VariantSlots {
+public:
+    explicit VariantSlots(size_t used) noexcept : used_(used) {
+        // Zeroed whole: an omitted parameter takes its type's zero value from here.
+        for (size_t n = 0; n < used_; ++n) values_[n] = VARIANT{};
+    }
+    ~VariantSlots() {
+        for (size_t n = 0; n < used_; ++n) {
+            if (V_VT(&values_[n]) != VT_EMPTY) ::VariantClear(&values_[n]);
+        }
+    }
+    VariantSlots(const VariantSlots&) = delete;
+    VariantSlots& operator=(const VariantSlots&) = delete;
+    VARIANT* operator[](size_t n) noexcept { return &values_[n]; }
+
+private:
+    VARIANT values_[maximumParameters + 1];
+    size_t used_;
+};
+
 USHORT conversionFlags(VARTYPE type) { return type == VT_BSTR ? VARIANT_ALPHABOOL : 0; }
 
 // Stores a value into the variable a by-reference argument points to.
@@ -326,18 +349,18 @@ HRESULT Dispatcher::invoke(void* self, DISPID id, WORD flags, DISPPARAMS* params
         givenIndex[named] = j;
     }
 
-    Variant locals[maximumParameters + 1];
+    VariantSlots locals(count + 1);
     VARIANTARG arguments[maximumParameters + 1];
     VARIANTARG* argumentPointers[maximumParameters + 1];
     VARTYPE argumentTypes[maximumParameters + 1];
     VARIANT* writeBack[maximumParameters] = {};
     // What each by-reference local held before the call: a variable is written back only
     // when the member changed it, so an untouched Integer stays an Integer.
-    Variant before[maximumParameters];
+    VariantSlots before(count);
 
     for (size_t i = 0; i < count; ++i) {
         const Parameter& parameter = member->parameters[i];
-        VARIANT* local = locals[i].get();
+        VARIANT* local = locals[i];
         VARIANT* passed = given[i];
         bool omitted = !passed || runtime::isMissing(*passed);
         bool direct = false;
@@ -403,7 +426,7 @@ HRESULT Dispatcher::invoke(void* self, DISPID id, WORD flags, DISPPARAMS* params
             if (parameter.byReference && !direct && V_ISBYREF(passed)) {
                 writeBack[i] = passed;
                 // A real copy: a text the member frees may come back at the same address.
-                if (FAILED(::VariantCopy(before[i].get(), local))) return E_OUTOFMEMORY;
+                if (FAILED(::VariantCopy(before[i], local))) return E_OUTOFMEMORY;
             }
         }
         if (!direct) {
@@ -418,7 +441,7 @@ HRESULT Dispatcher::invoke(void* self, DISPID id, WORD flags, DISPPARAMS* params
     }
 
     size_t total = count;
-    VARIANT* resultLocal = locals[count].get();
+    VARIANT* resultLocal = locals[count];
     if (member->hasResult) {
         V_VT(resultLocal) = member->result.type == VT_VARIANT ? VARTYPE(VT_EMPTY) : member->result.type;
         V_VT(&arguments[count]) = VT_BYREF | member->result.type;
@@ -446,19 +469,22 @@ HRESULT Dispatcher::invoke(void* self, DISPID id, WORD flags, DISPPARAMS* params
     for (size_t i = 0; i < count; ++i) {
         VARIANT* target = writeBack[i];
         if (!target) continue;
-        if (sameValue(*locals[i].get(), *before[i].get())) continue;
+        if (sameValue(*locals[i], *before[i])) continue;
         if (V_VT(target) == (VT_BYREF | VT_VARIANT)) {
             VARIANT& variable = runtime::dereference(*target);
             ::VariantClear(&variable);
-            variable = *locals[i].get();
-            ::VariantInit(locals[i].get());
+            variable = *locals[i];
+            ::VariantInit(locals[i]);
         } else {
-            storeByReference(target, *locals[i].get());
+            storeByReference(target, *locals[i]);
         }
     }
 
     if (FAILED(outcome)) return dispatchFailure(outcome, exception);
-    if (result && member->hasResult) locals[count].moveTo(result);
+    if (result && member->hasResult) {
+        *result = *locals[count];
+        V_VT(locals[count]) = VT_EMPTY;
+    }
     return S_OK;
 }
 

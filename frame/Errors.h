@@ -20,6 +20,7 @@ constexpr long FileNotFound = 53;
 constexpr long ObjectNotSet = 91;
 constexpr long InvalidUseOfNull = 94;
 constexpr long InvalidPropertyValue = 380;
+constexpr long ObjectDoesNotSupport = 438;  // "Object doesn't support this property or method"
 constexpr long EntryPointNotFound = 453;
 constexpr long DuplicateKey = 457;
 }  // namespace error

@@ -221,6 +221,12 @@ class TypelibTest(unittest.TestCase):
             self.check(enum, 0, first, 0)
         self.assertEqual(len(self.lib.types), 3 * 18 + 2 * 8 + 2 * 2 + 15)
 
+    def test_default_interfaces_carry_the_automation_flag(self):
+        # Dual, hidden, not extensible, automation-compatible, dispatchable: the
+        # record of each default interface is the one source of all five.
+        for cls in list(CONTROLS) + list(GLOBALS) + list(PAGES):
+            self.assertEqual(self.lib.flags("_" + cls) & 0x100, 0x100, "_%s oleautomation" % cls)
+
     def test_members_in_vtable_order(self):
         for iface, layout in MEMBERS.items():
             got = [(i & 0xffffffff, k) for i, k, _, _ in self.lib.funcs(iface)]
