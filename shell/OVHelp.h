@@ -1,12 +1,12 @@
 // OVHelp: opens a compiled HTML help file or a classic help file for a host window.
 #pragma once
 
-#include "frame/ComObject.h"
+#include "frame/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
 
-class OVHelp final : public ComObject<OVHelp, _OVHelp> {
+class OVHelp final : public Control<OVHelp, _OVHelp> {
 public:
     static constexpr const wchar_t* className = L"OVHelp";
     static const CLSID& classId() noexcept { return CLSID_OVHelp; }

@@ -2,12 +2,12 @@
 // with its associated program.
 #pragma once
 
-#include "frame/ComObject.h"
+#include "frame/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
 
-class OVHyperLink final : public ComObject<OVHyperLink, _OVHyperLink> {
+class OVHyperLink final : public Control<OVHyperLink, _OVHyperLink> {
 public:
     static constexpr const wchar_t* className = L"OVHyperLink";
     static const CLSID& classId() noexcept { return CLSID_OVHyperLink; }

@@ -15,6 +15,7 @@
 
 #include "TestSupport.h"
 #include "frame/Catalogue.h"
+#include "frame/ControlSite.h"
 #include "frame/Module.h"
 #include "frame/Platform.h"
 
@@ -472,6 +473,61 @@ TEST(Robustness, NullPointersThroughTheDualVtable) {
         EXPECT_EQ(objectsBefore, module::liveObjects()) << "objects left by " << std::string(entry.name, entry.name + wcslen(entry.name));
     }
     EXPECT_GE(classes, 21);
+    EXPECT_EQ(objectsBefore, module::liveObjects());
+}
+
+// The same random calls on every control placed in a container: sited, connected to
+// its property-change point, initialised, at run time and at design time.
+TEST(Robustness, RandomLateBoundCallsOnSitedControls) {
+    Sandbox sandbox;
+    std::mt19937 random(20261208);
+    ArgumentPool pool(random);
+    long objectsBefore = module::liveObjects();
+    int controls = 0;
+    for (const ClassEntry& entry : catalogue()) {
+        if (entry.kind != ClassKind::Control || !entry.create) continue;
+        auto known = errorsByClass().find(entry.name);
+        if (known == errorsByClass().end()) continue;  // the test above reports it
+        for (bool userMode : {true, false}) {
+            SCOPED_TRACE(testing::Message() << std::string(entry.name, entry.name + wcslen(entry.name))
+                                            << (userMode ? " at run time" : " at design time"));
+            ++controls;
+            ComPtr<IUnknown> created;
+            ASSERT_EQ(S_OK, entry.create(IID_IUnknown, created.putVoid()));
+            ComPtr<ControlSite> site = ControlSite::create(userMode);
+            ComPtr<IDispatch> object = siteControl(created.get(), site.get());
+            ComPtr<IDispatch> witness;
+            ASSERT_EQ(S_OK, entry.create(IID_IDispatch, witness.putVoid()));
+            for (const MemberShape& member : membersOf(object.get())) {
+                for (int round = 0; round < 10; ++round) {
+                    std::vector<std::unique_ptr<test::Variable>> storage;
+                    size_t count = pool.pick(static_cast<size_t>(member.parameters) + 2);
+                    std::vector<VARIANT> arguments(count);
+                    for (VARIANT& argument : arguments) pool.make(&argument, storage, witness.get());
+                    DISPID put = DISPID_PROPERTYPUT;
+                    WORD flags = round % 3 == 2 && count ? WORD(DISPATCH_PROPERTYPUT)
+                                                         : WORD(DISPATCH_METHOD | DISPATCH_PROPERTYGET);
+                    DISPPARAMS params{count ? arguments.data() : nullptr, flags == DISPATCH_PROPERTYPUT ? &put : nullptr,
+                                      static_cast<UINT>(count), flags == DISPATCH_PROPERTYPUT ? 1u : 0u};
+                    VARIANT result;
+                    ::VariantInit(&result);
+                    EXCEPINFO exception{};
+                    HRESULT outcome = object->Invoke(member.id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result,
+                                                     &exception, nullptr);
+                    std::string why;
+                    EXPECT_TRUE(acceptable(known->second, member.name, outcome, exception, why))
+                        << "member " << std::string(member.name.begin(), member.name.end()) << ": " << why;
+                    ::VariantClear(&result);
+                    ::SysFreeString(exception.bstrDescription);
+                    ::SysFreeString(exception.bstrSource);
+                    ::SysFreeString(exception.bstrHelpFile);
+                    for (VARIANT& argument : arguments) ::VariantClear(&argument);
+                }
+            }
+            closeControl(object.get(), site.get());
+        }
+    }
+    EXPECT_GE(controls, 28);
     EXPECT_EQ(objectsBefore, module::liveObjects());
 }
 
