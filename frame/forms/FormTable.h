@@ -92,14 +92,14 @@ struct FontSpec {
     bool italic = false;
     bool underline = false;
     bool strikeout = false;
-    BYTE charset = DEFAULT_CHARSET;
+    BYTE charset = ANSI_CHARSET;   // western
 
     bool empty() const noexcept { return !face || !*face; }
 };
 
 constexpr FontSpec font(const wchar_t* face, double size, FontStyle style = Regular) noexcept {
     return FontSpec{face, size, (style & Bold) ? FW_BOLD : FW_NORMAL, (style & Italic) != 0,
-                    (style & Underline) != 0, (style & Strikeout) != 0, DEFAULT_CHARSET};
+                    (style & Underline) != 0, (style & Strikeout) != 0, ANSI_CHARSET};
 }
 // The form font when a table names none.
 constexpr FontSpec DefaultFormFont = font(L"MS Sans Serif", 8.25);

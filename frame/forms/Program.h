@@ -44,6 +44,10 @@ using ErrorPolicy = std::function<void(const RuntimeError&)>;
 void setUnhandledErrorPolicy(ErrorPolicy policy);
 void handleEscapedError(const RuntimeError& error);
 
+// Unloads every form of the thread without events and ends with `status`: inside run()
+// the loop returns it; elsewhere the process exits.
+void finishProgram(int status);
+
 // Thrown by end(); caught where the runtime dispatches events and by run().
 struct ProgramEnd {
     int status = 0;

@@ -1,0 +1,736 @@
+#include "forms/Form.h"
+
+#include "Errors.h"
+#include "forms/GdiCache.h"
+#include "forms/KeyboardHook.h"
+#include "forms/Program.h"
+#include "forms/Surface.h"
+#include "forms/Twips.h"
+
+#include <algorithm>
+#include <map>
+
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
+namespace orvane::forms {
+
+UINT controlNameMessage() noexcept {
+    static const UINT message = ::RegisterWindowMessageW(L"WM_GETCONTROLNAME");
+    return message;
+}
+
+namespace {
+
+constexpr const wchar_t* FormClass = L"OrvaneForm";
+constexpr int FirstControlId = 1000;
+
+HINSTANCE moduleInstance() noexcept { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
+
+void registerFormClass() {
+    static const ATOM atom = [] {
+        WNDCLASSEXW windowClass{sizeof windowClass};
+        windowClass.style = CS_DBLCLKS;
+        windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            return ::DefWindowProcW(window, message, wParam, lParam);
+        };
+        windowClass.hInstance = moduleInstance();
+        windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = FormClass;
+        return ::RegisterClassExW(&windowClass);
+    }();
+    if (!atom && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) raise(error::OutOfMemory);
+}
+
+std::vector<Form*>& threadForms() {
+    thread_local std::vector<Form*> forms;
+    return forms;
+}
+
+// Owner of captioned forms that stay off the task bar: an owned window gets no button.
+HWND parkingWindow() {
+    thread_local UniqueWindow window;
+    if (!window || !::IsWindow(window.get())) {
+        registerFormClass();
+        window.reset(::CreateWindowExW(WS_EX_TOOLWINDOW, FormClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                       moduleInstance(), nullptr));
+    }
+    return window.get();
+}
+
+DWORD formStyle(const FormSpec& spec, DWORD& exStyle) {
+    DWORD style = WS_POPUP | WS_CLIPCHILDREN;
+    exStyle = WS_EX_CONTROLPARENT;
+    const bool titleBar = has(spec.style, TitleBar);
+    switch (spec.border) {
+    case BorderStyle::None:
+        break;
+    case BorderStyle::FixedSingle:
+        style |= titleBar ? WS_CAPTION : WS_BORDER;
+        break;
+    case BorderStyle::Sizable:
+        style |= WS_THICKFRAME | (titleBar ? WS_CAPTION : 0);
+        break;
+    case BorderStyle::FixedDialog:
+        style |= titleBar ? WS_CAPTION : WS_DLGFRAME;
+        exStyle |= WS_EX_DLGMODALFRAME;
+        break;
+    case BorderStyle::FixedToolWindow:
+        style |= titleBar ? WS_CAPTION : WS_BORDER;
+        exStyle |= WS_EX_TOOLWINDOW;
+        break;
+    case BorderStyle::SizableToolWindow:
+        style |= WS_THICKFRAME | (titleBar ? WS_CAPTION : 0);
+        exStyle |= WS_EX_TOOLWINDOW;
+        break;
+    }
+    if (titleBar && has(spec.style, ControlBox)) {
+        style |= WS_SYSMENU;
+        const bool canHaveButtons = spec.border == BorderStyle::FixedSingle || spec.border == BorderStyle::Sizable;
+        if (canHaveButtons && has(spec.style, MinButton)) style |= WS_MINIMIZEBOX;
+        if (canHaveButtons && has(spec.style, MaxButton)) style |= WS_MAXIMIZEBOX;
+    }
+    if (has(spec.style, InTaskbar)) {
+        exStyle |= WS_EX_APPWINDOW;
+    } else if (!titleBar) {
+        // Without a caption bar a tool window looks the same and keeps off the task bar.
+        exStyle |= WS_EX_TOOLWINDOW;
+    }
+    return style;
+}
+
+}  // namespace
+
+Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, HandlerMap handlers)
+    : spec_(spec), table_(controls), handlers_(std::move(handlers)), backColor_(spec.backColor),
+      foreColor_(spec.foreColor), font_(spec.font.empty() ? DefaultFormFont : spec.font),
+      autoRedraw_(has(spec.style, AutoRedraw)) {}
+
+Form::Form(const FormDefinition& definition)
+    : Form(definition.form, definition.controls, definition.handlers ? definition.handlers() : HandlerMap{}) {}
+
+Form::~Form() { destroyWindows(); }
+
+Form& Form::instance(const FormDefinition& definition) {
+    thread_local std::map<const FormDefinition*, std::unique_ptr<Form>> instances;
+    auto& slot = instances[&definition];
+    if (!slot) slot = std::make_unique<Form>(definition);
+    return *slot;
+}
+
+Form* Form::fromWindow(HWND window) noexcept {
+    if (!window) return nullptr;
+    for (Form* form : threadForms()) {
+        if (form->window_ == window) return form;
+    }
+    return nullptr;
+}
+
+std::vector<Form*> Form::loadedForms() { return threadForms(); }
+
+// Loading and unloading.
+
+void Form::load() {
+    if (window_) return;
+    if (dispatchDepth_ == 0) retired_.clear();
+    backColor_ = spec_.backColor;
+    foreColor_ = spec_.foreColor;
+    font_ = spec_.font.empty() ? DefaultFormFont : spec_.font;
+    autoRedraw_ = has(spec_.style, AutoRedraw);
+    placed_ = false;
+    gdi_ = std::make_unique<GdiCache>();
+    createWindow();
+    threadForms().push_back(this);
+    attachKeyboardHook();
+    try {
+        ::SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_->font(font_)->get()), FALSE);
+        // Frames first: they lie beneath the controls they hold.
+        std::vector<size_t> order;
+        for (size_t row = 0; row < table_.size(); ++row) {
+            if (table_[row].kind == Kind::Frame) order.push_back(row);
+        }
+        for (size_t row = 0; row < table_.size(); ++row) {
+            if (table_[row].kind != Kind::Frame) order.push_back(row);
+        }
+        controls_.clear();
+        controls_.reserve(table_.size());
+        for (size_t row = 0; row < table_.size(); ++row) {
+            controls_.push_back(std::make_unique<FormControl>(*this, table_[row], FirstControlId + static_cast<int>(row)));
+        }
+        for (size_t row : order) {
+            FormControl& control = *controls_[row];
+            control.create(window_);
+            // Each window goes above those made before it: later rows lie on top.
+            if (HWND child = control.hwnd()) {
+                ::SetWindowPos(child, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            }
+        }
+        if (autoRedraw_) {
+            RECT client;
+            ::GetClientRect(window_, &client);
+            surface_ = std::make_unique<Surface>(client.right, client.bottom, resolveColor(backColor_));
+        }
+    } catch (...) {
+        destroyWindows();
+        throw;
+    }
+    fire(Event::Load);
+}
+
+void Form::createWindow() {
+    registerFormClass();
+    DWORD exStyle = 0;
+    DWORD style = formStyle(spec_, exStyle);
+    RECT outer{0, 0, toPixelsX(spec_.width), toPixelsY(spec_.height)};
+    ::AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    HWND owner = nullptr;
+    if (has(spec_.style, TitleBar) && !has(spec_.style, InTaskbar)) owner = parkingWindow();
+    int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
+    if (spec_.startUp == StartUp::Manual) {
+        x = toPixelsX(spec_.left);
+        y = toPixelsY(spec_.top);
+    }
+    window_ = ::CreateWindowExW(exStyle, FormClass, spec_.caption, style, x, y, outer.right - outer.left,
+                                outer.bottom - outer.top, owner, nullptr, moduleInstance(), nullptr);
+    if (!window_) raise(error::OutOfMemory);
+    ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::windowProc));
+    // CW_USEDEFAULT ignores the size of popup windows: set it again.
+    ::SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::destroyWindows() noexcept {
+    if (!window_) return;
+    for (auto& control : controls_) control->destroy();
+    HWND window = std::exchange(window_, nullptr);
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    ::DestroyWindow(window);
+    std::move(controls_.begin(), controls_.end(), std::back_inserter(retired_));
+    controls_.clear();
+    if (dispatchDepth_ == 0) retired_.clear();
+    surface_.reset();
+    if (gdi_) gdi_->clear();
+    auto& forms = threadForms();
+    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+    detachKeyboardHook();
+}
+
+void Form::releaseRetired() noexcept {
+    if (dispatchDepth_ == 0) retired_.clear();
+}
+
+bool Form::unload(UnloadMode mode) {
+    if (!window_) return true;
+    EventArgs query{*this, nullptr, Event::QueryUnload};
+    query.unloadMode = mode;
+    fire(query);
+    if (query.cancel || !window_) return !window_;
+    EventArgs unloading{*this, nullptr, Event::Unload};
+    unloading.unloadMode = mode;
+    fire(unloading);
+    if (unloading.cancel) return false;
+    destroyWindows();
+    return true;
+}
+
+// Showing.
+
+void Form::placeAtStartUp(HWND owner) {
+    if (placed_) return;
+    placed_ = true;
+    RECT rect;
+    ::GetWindowRect(window_, &rect);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    RECT area{};
+    switch (spec_.startUp) {
+    case StartUp::ScreenCentre:
+        area = RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+        break;
+    case StartUp::OwnerCentre:
+        if (owner && ::IsWindow(owner)) {
+            ::GetWindowRect(owner, &area);
+            break;
+        }
+        return;   // no owner: where the platform put it
+    default:
+        return;
+    }
+    int x = area.left + (area.right - area.left - width) / 2;
+    int y = area.top + (area.bottom - area.top - height) / 2;
+    ::SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::show(HWND owner) {
+    load();
+    if (!window_) return;   // Load unloaded it again, or ended the program
+    placeAtStartUp(owner);
+    if (owner && ::IsWindow(owner)) ::SetWindowLongPtrW(window_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    ::ShowWindow(window_, SW_SHOWNORMAL);
+    ::SetForegroundWindow(window_);
+    HWND focus = ::GetFocus();
+    if (!focus || ::GetAncestor(focus, GA_ROOT) != window_) tabFrom(nullptr, false);
+    // Painted now: a host that pumps no messages would never show it otherwise.
+    ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void Form::showModal(HWND owner) {
+    if (modal_) raise(400, L"Form already displayed; can't show modally");
+    load();
+    if (!window_) return;
+    std::vector<HWND> disabled;
+    if (owner && ::IsWindowEnabled(owner)) disabled.push_back(owner);
+    if (!owner) {
+        for (Form* other : threadForms()) {
+            if (other != this && other->window_ && ::IsWindowEnabled(other->window_)) disabled.push_back(other->window_);
+        }
+    }
+    for (HWND window : disabled) ::EnableWindow(window, FALSE);
+    modal_ = true;
+    show(owner);
+    MSG message;
+    bool quit = false;
+    while (window_ && ::IsWindowVisible(window_)) {
+        if (::GetMessageW(&message, nullptr, 0, 0) <= 0) {
+            quit = true;
+            break;
+        }
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    modal_ = false;
+    for (HWND window : disabled) {
+        if (::IsWindow(window)) ::EnableWindow(window, TRUE);
+    }
+    if (quit) ::PostQuitMessage(static_cast<int>(message.wParam));
+}
+
+void Form::hide() {
+    load();
+    if (window_) ::ShowWindow(window_, SW_HIDE);
+}
+
+bool Form::visible() const noexcept { return window_ && ::IsWindowVisible(window_); }
+
+HWND Form::hwnd() {
+    load();
+    return window_;
+}
+
+std::wstring Form::caption() const {
+    if (!window_) return spec_.caption;
+    int length = ::GetWindowTextLengthW(window_);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(std::max(0, ::GetWindowTextW(window_, text.data(), length + 1))));
+    return text;
+}
+
+void Form::setCaption(const std::wstring& caption) {
+    load();
+    if (window_) ::SetWindowTextW(window_, caption.c_str());
+}
+
+// Controls.
+
+FormControl* Form::find(std::wstring_view name, int index) {
+    load();
+    for (auto& control : controls_) {
+        if (::lstrcmpiW(std::wstring(name).c_str(), control->name()) != 0) continue;
+        if (index < 0 || control->index() == index) return control.get();
+    }
+    return nullptr;
+}
+
+FormControl& Form::control(std::wstring_view name, int index) {
+    FormControl* found = find(name, index);
+    if (!found) raise(error::SubscriptOutOfRange);
+    return *found;
+}
+
+std::vector<FormControl*> Form::controlArray(std::wstring_view name) {
+    load();
+    std::vector<FormControl*> elements;
+    for (auto& control : controls_) {
+        if (::lstrcmpiW(std::wstring(name).c_str(), control->name()) == 0) elements.push_back(control.get());
+    }
+    return elements;
+}
+
+FormControl* Form::controlById(int id) noexcept {
+    size_t row = static_cast<size_t>(id - FirstControlId);
+    return id >= FirstControlId && row < controls_.size() ? controls_[row].get() : nullptr;
+}
+
+FormControl* Form::controlByWindow(HWND window) noexcept {
+    for (HWND current = window; current && current != window_; current = ::GetParent(current)) {
+        for (auto& control : controls_) {
+            if (control->hwnd() == current) return control.get();
+        }
+    }
+    return nullptr;
+}
+
+POINT Form::containerOrigin(const FormControl& control) const noexcept {
+    const wchar_t* container = control.spec().container;
+    if (!container || !*container) return POINT{0, 0};
+    for (auto& candidate : controls_) {
+        if (candidate.get() != &control && candidate->kind() == Kind::Frame &&
+            ::lstrcmpiW(candidate->name(), container) == 0) {
+            POINT outer = containerOrigin(*candidate);
+            return POINT{outer.x + toPixelsX(candidate->left()), outer.y + toPixelsY(candidate->top())};
+        }
+    }
+    return POINT{0, 0};
+}
+
+FormControl* Form::defaultButton() noexcept {
+    for (auto& control : controls_) {
+        if (control->kind() == Kind::CommandButton && has(control->style(), DefaultButton)) return control.get();
+    }
+    return nullptr;
+}
+
+FormControl* Form::cancelButton() noexcept {
+    for (auto& control : controls_) {
+        if (control->kind() == Kind::CommandButton && has(control->style(), CancelButton)) return control.get();
+    }
+    return nullptr;
+}
+
+bool Form::tabFrom(HWND focus, bool backwards) {
+    std::vector<FormControl*> stops;
+    for (auto& control : controls_) {
+        if (control->takesTab()) stops.push_back(control.get());
+    }
+    if (stops.empty()) return false;
+    std::stable_sort(stops.begin(), stops.end(), [](const FormControl* a, const FormControl* b) {
+        auto rank = [](const FormControl* control) {
+            return control->spec().tabIndex < 0 ? 1000000 + control->id() : control->spec().tabIndex;
+        };
+        return rank(a) < rank(b);
+    });
+    FormControl* current = focus ? controlByWindow(focus) : nullptr;
+    auto at = std::find(stops.begin(), stops.end(), current);
+    FormControl* next;
+    if (at == stops.end()) {
+        next = backwards ? stops.back() : stops.front();
+    } else if (backwards) {
+        next = at == stops.begin() ? stops.back() : *(at - 1);
+    } else {
+        next = (at + 1) == stops.end() ? stops.front() : *(at + 1);
+    }
+    ::SetFocus(next->hwnd());
+    if (next->kind() == Kind::TextBox) ::SendMessageW(next->hwnd(), EM_SETSEL, 0, -1);
+    return true;
+}
+
+// Geometry of the form.
+
+double Form::left() {
+    RECT rect;
+    ::GetWindowRect(hwnd(), &rect);
+    return toTwipsX(rect.left);
+}
+
+double Form::top() {
+    RECT rect;
+    ::GetWindowRect(hwnd(), &rect);
+    return toTwipsY(rect.top);
+}
+
+double Form::width() {
+    RECT rect;
+    ::GetWindowRect(hwnd(), &rect);
+    return toTwipsX(rect.right - rect.left);
+}
+
+double Form::height() {
+    RECT rect;
+    ::GetWindowRect(hwnd(), &rect);
+    return toTwipsY(rect.bottom - rect.top);
+}
+
+double Form::scaleWidth() {
+    RECT rect;
+    ::GetClientRect(hwnd(), &rect);
+    return toTwipsX(rect.right);
+}
+
+double Form::scaleHeight() {
+    RECT rect;
+    ::GetClientRect(hwnd(), &rect);
+    return toTwipsY(rect.bottom);
+}
+
+void Form::move(double left, double top) {
+    placed_ = true;
+    ::SetWindowPos(hwnd(), nullptr, toPixelsX(left), toPixelsY(top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::move(double left, double top, double width, double height) {
+    if (width < 0 || height < 0) raise(error::InvalidPropertyValue);
+    placed_ = true;
+    ::SetWindowPos(hwnd(), nullptr, toPixelsX(left), toPixelsY(top), toPixelsX(width), toPixelsY(height),
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Appearance and drawing.
+
+void Form::setBackColor(Color color) {
+    backColor_ = color;
+    if (surface_) surface_->clear(resolveColor(color));
+    refresh();
+}
+
+void Form::setForeColor(Color color) { foreColor_ = color; }
+
+void Form::setFont(const FontSpec& font) {
+    font_ = font.empty() ? DefaultFormFont : font;
+}
+
+void Form::setAutoRedraw(bool on) {
+    load();
+    autoRedraw_ = on;
+    if (on && !surface_ && window_) {
+        RECT client;
+        ::GetClientRect(window_, &client);
+        surface_ = std::make_unique<Surface>(client.right, client.bottom, resolveColor(backColor_));
+    }
+}
+
+void Form::print(const std::wstring& text) {
+    load();
+    if (!window_) return;
+    if (surface_) {
+        surface_->print(text, gdi_->font(font_)->get(), resolveColor(foreColor_));
+        if (visible()) refresh();
+        return;
+    }
+    // Without a persistent surface the text goes straight to the window and is lost at
+    // the next repaint, as with any direct drawing.
+    HDC dc = ::GetDC(window_);
+    HGDIOBJ before = ::SelectObject(dc, gdi_->font(font_)->get());
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, resolveColor(foreColor_));
+    ::TextOutW(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
+    ::SelectObject(dc, before);
+    ::ReleaseDC(window_, dc);
+}
+
+void Form::cls() {
+    if (surface_) surface_->clear(resolveColor(backColor_));
+    refresh();
+}
+
+HDC Form::hdc() {
+    load();
+    if (surface_) {
+        ::InvalidateRect(window_, nullptr, FALSE);
+        return surface_->dc();
+    }
+    raise(438, L"Object doesn't support this property or method");
+}
+
+void Form::refresh() {
+    if (window_) ::RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void Form::paintBackground(HDC dc, const RECT& area, POINT) {
+    if (surface_) {
+        surface_->copyTo(dc, area);
+    } else {
+        ::FillRect(dc, &area, gdi_->brush(backColor_));
+    }
+    for (auto& control : controls_) {
+        if (control->kind() == Kind::Shape || control->kind() == Kind::Line) control->paintDecoration(dc);
+    }
+}
+
+void Form::paint(HDC dc, const RECT& area) { paintBackground(dc, area, POINT{0, 0}); }
+
+// Events.
+
+bool Form::handles(Event event, const FormControl* control) const {
+    for (const auto& row : handlers_) {
+        if (row.event != event) continue;
+        const bool forForm = !row.control || !*row.control || ::lstrcmpiW(row.control, spec_.name) == 0;
+        if (control ? (!forForm && ::lstrcmpiW(row.control, control->name()) == 0) : forForm) return true;
+    }
+    return false;
+}
+
+bool Form::fire(Event event, FormControl* control) {
+    EventArgs args{*this, control, event};
+    return fire(args);
+}
+
+bool Form::fire(EventArgs& args) {
+    const Handler* handler = nullptr;
+    for (const auto& row : handlers_) {
+        if (row.event != args.event) continue;
+        const bool forForm = !row.control || !*row.control || ::lstrcmpiW(row.control, spec_.name) == 0;
+        if (args.control ? (!forForm && ::lstrcmpiW(row.control, args.control->name()) == 0) : forForm) {
+            handler = &row.handler;
+            break;
+        }
+    }
+    if (!handler || !*handler) return false;
+    ++dispatchDepth_;
+    try {
+        (*handler)(args);
+    } catch (const ProgramEnd& end) {
+        --dispatchDepth_;
+        finishProgram(end.status);
+        releaseRetired();
+        return true;
+    } catch (const RuntimeError& error) {
+        --dispatchDepth_;
+        handleEscapedError(error);
+        releaseRetired();
+        return true;
+    } catch (const std::bad_alloc&) {
+        --dispatchDepth_;
+        handleEscapedError(RuntimeError(error::OutOfMemory));
+        releaseRetired();
+        return true;
+    } catch (...) {
+        --dispatchDepth_;
+        handleEscapedError(RuntimeError(error::InternalError));
+        releaseRetired();
+        return true;
+    }
+    --dispatchDepth_;
+    releaseRetired();
+    return true;
+}
+
+LRESULT CALLBACK Form::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* form = reinterpret_cast<Form*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!form || form->window_ != window) return ::DefWindowProcW(window, message, wParam, lParam);
+    try {
+        return form->onMessage(message, wParam, lParam);
+    } catch (const RuntimeError& error) {
+        handleEscapedError(error);
+    } catch (...) {
+        handleEscapedError(RuntimeError(error::InternalError));
+    }
+    return 0;
+}
+
+LRESULT Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND window = window_;
+    if (message == controlNameMessage()) {
+        auto* buffer = reinterpret_cast<wchar_t*>(lParam);
+        size_t length = ::lstrlenW(spec_.name);
+        if (!buffer || wParam == 0) return static_cast<LRESULT>(length);
+        size_t copied = std::min(length, static_cast<size_t>(wParam) - 1);
+        std::copy_n(spec_.name, copied, buffer);
+        buffer[copied] = L'\0';
+        return static_cast<LRESULT>(copied);
+    }
+    switch (message) {
+    case WM_COMMAND: {
+        if (lParam) {
+            if (FormControl* control = controlById(LOWORD(wParam))) {
+                if (control->hwnd() == reinterpret_cast<HWND>(lParam)) control->handleCommand(HIWORD(wParam));
+            }
+            return 0;
+        }
+        if (LOWORD(wParam) == IDCANCEL) {
+            if (FormControl* cancel = cancelButton()) fire(Event::Click, cancel);
+        } else if (LOWORD(wParam) == IDOK) {
+            if (FormControl* ok = defaultButton()) fire(Event::Click, ok);
+        }
+        return 0;
+    }
+    case DM_GETDEFID:
+        if (FormControl* ok = defaultButton()) return MAKELRESULT(ok->id(), DC_HASDEFID);
+        return 0;
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (FormControl* control = controlById(static_cast<int>(item->CtlID))) {
+            if (control->handleDrawItem(*item)) return TRUE;
+        }
+        break;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        if (FormControl* control = controlByWindow(reinterpret_cast<HWND>(lParam))) {
+            if (control->kind() != Kind::CommandButton) {
+                return reinterpret_cast<LRESULT>(control->handleColor(reinterpret_cast<HDC>(wParam)));
+            }
+            return reinterpret_cast<LRESULT>(gdi_->brush(backColor_));
+        }
+        break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (FormControl* control = controlByWindow(reinterpret_cast<HWND>(lParam))) {
+            control->handleScroll(LOWORD(wParam));
+            return 0;
+        }
+        break;
+    case WM_TIMER:
+        if (FormControl* control = controlById(static_cast<int>(wParam))) {
+            control->fireTimer();
+            return 0;
+        }
+        break;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_LBUTTONDBLCLK: {
+        EventArgs args{*this, nullptr, Event::MouseMove};
+        args.event = message == WM_MOUSEMOVE       ? Event::MouseMove
+                     : message == WM_LBUTTONDBLCLK ? Event::DblClick
+                     : (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN) ? Event::MouseDown
+                                                                                : Event::MouseUp;
+        args.button = static_cast<int>(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON));
+        if (message == WM_LBUTTONUP) args.button = MK_LBUTTON;
+        if (message == WM_RBUTTONUP) args.button = MK_RBUTTON;
+        args.shift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0);
+        args.x = toTwipsX(static_cast<short>(LOWORD(lParam)));
+        args.y = toTwipsY(static_cast<short>(HIWORD(lParam)));
+        fire(args);
+        if (message == WM_LBUTTONUP && window_ == window) fire(Event::Click);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT paintInfo;
+        HDC dc = ::BeginPaint(window_, &paintInfo);
+        paint(dc, paintInfo.rcPaint);
+        ::EndPaint(window, &paintInfo);
+        return 0;
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) fire(Event::Activate);
+        break;
+    case WM_CLOSE:
+        unload(UnloadMode::CloseButton);
+        return 0;
+    case WM_NCDESTROY:
+        // Destroyed from outside (its owner went): forget the windows without events.
+        if (window_ == window) {
+            ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            for (auto& control : controls_) control->destroy();
+            std::move(controls_.begin(), controls_.end(), std::back_inserter(retired_));
+            controls_.clear();
+            surface_.reset();
+            if (gdi_) gdi_->clear();
+            auto& forms = threadForms();
+            forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+            detachKeyboardHook();
+        }
+        break;
+    default:
+        break;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace orvane::forms
