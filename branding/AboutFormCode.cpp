@@ -91,8 +91,10 @@ void openWebLink(const std::wstring& url) { openThroughShell(runtime::toAnsi(url
 void openMailLink(const std::wstring& address) { openThroughShell("mailto:" + runtime::toAnsi(address)); }
 
 bool getKeyValue(HKEY root, const std::string& keyName, const std::string& valueName, std::string& keyValue) {
+    // Every key right plus the standard read right, as the tool's entry has always been opened.
+    constexpr REGSAM allAccess = 0x2003F;
     UniqueHkey key;
-    if (platform::advapi32::RegOpenKeyExA(root, keyName.c_str(), 0, KEY_ALL_ACCESS, key.put()) != ERROR_SUCCESS) {
+    if (platform::advapi32::RegOpenKeyExA(root, keyName.c_str(), 0, allAccess, key.put()) != ERROR_SUCCESS) {
         keyValue.clear();
         return false;
     }
