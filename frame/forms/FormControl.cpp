@@ -309,6 +309,7 @@ void FormControl::create(HWND parent) {
     case Kind::Image:
         // A blank image box shows nothing, not even its background.
         if (pictureIsBlank(picture_.get())) ::ShowWindow(window_, SW_HIDE);
+        else sizeToContent();
         break;
     default:
         break;
@@ -398,6 +399,17 @@ LRESULT FormControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE:
         if (spec_.kind == Kind::PictureBox) return DLGC_WANTARROWS;
         break;
+    case WM_PAINT:
+        // A group box draws only its border and caption; the inside shows the form.
+        if (spec_.kind == Kind::Frame) {
+            HDC dc = ::GetDC(window);
+            paintBehindInto(dc);
+            ::ReleaseDC(window, dc);
+        }
+        break;
+    case WM_ERASEBKGND:
+        if (spec_.kind == Kind::Frame) return 1;
+        break;
     default:
         break;
     }
@@ -476,14 +488,7 @@ bool FormControl::handleDrawItem(const DRAWITEMSTRUCT& item) {
     HDC dc = item.hDC;
     RECT rect;
     ::GetClientRect(window_, &rect);
-    auto paintBehind = [&] {
-        RECT inForm = rect;
-        ::MapWindowPoints(window_, form_.hwndIfLoaded(), reinterpret_cast<POINT*>(&inForm), 2);
-        int saved = ::SaveDC(dc);
-        ::SetViewportOrgEx(dc, -inForm.left, -inForm.top, nullptr);
-        form_.paintBackground(dc, inForm, POINT{inForm.left, inForm.top});
-        ::RestoreDC(dc, saved);
-    };
+    auto paintBehind = [&] { paintBehindInto(dc); };
     switch (spec_.kind) {
     case Kind::Label:
         if (transparent()) paintBehind();
@@ -500,6 +505,18 @@ bool FormControl::handleDrawItem(const DRAWITEMSTRUCT& item) {
     default:
         return false;
     }
+}
+
+// What the form shows beneath this control, so that it can draw over it as if it had
+// no background of its own.
+void FormControl::paintBehindInto(HDC dc) const {
+    RECT inForm;
+    ::GetClientRect(window_, &inForm);
+    ::MapWindowPoints(window_, form_.hwndIfLoaded(), reinterpret_cast<POINT*>(&inForm), 2);
+    int saved = ::SaveDC(dc);
+    ::SetViewportOrgEx(dc, -inForm.left, -inForm.top, nullptr);
+    form_.paintBackground(dc, inForm, POINT{inForm.left, inForm.top});
+    ::RestoreDC(dc, saved);
 }
 
 HBRUSH FormControl::handleColor(HDC dc) {
