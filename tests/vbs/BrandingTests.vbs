@@ -1,6 +1,8 @@
 ' OVSplashScreen and OVAboutBox from a script client: defaults, setters, the
 ' text-or-image rule, unchecked styles and colours, pictures by reference and Nothing.
 
+Plan 27
+
 Set s = CreateObject("TVOrvaneSuite.OVSplashScreen")
 eq s.LicenseTo, "Valued Customer", "LicenseTo default"
 eq s.CompanyName, "Your Company", "CompanyName default"
