@@ -225,6 +225,9 @@ const std::map<std::wstring, std::vector<Raises>>& errorsByClass() {
         // root key (5).
         {L"OVRegistry", {{nullptr, {5, 6, 9}}}},
         {L"OVHyperLink", {}},
+        // Nothing the branding controls do raises: the forms take any text, colour or picture.
+        {L"OVSplashScreen", {}},
+        {L"OVAboutBox", {}},
         {L"OVHelp", {}},
         // This platform's shell32 has no SHGetFolderLocationA, which the fallback binds
         // by name: the runtime's missing-entry-point error (453).
