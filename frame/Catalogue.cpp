@@ -25,14 +25,16 @@
 #include "shell/OVFolderSelect.h"
 #include "shell/OVHelp.h"
 #include "shell/OVHyperLink.h"
+#include "branding/OVSplashScreen.h"
+#include "branding/OVAboutBox.h"
 
 namespace orvane {
 
 namespace {
 using K = ClassKind;
 const ClassEntry entries[] = {
-    {&CLSID_OVSplashScreen, L"OVSplashScreen", K::Control, 30000, nullptr},
-    {&CLSID_OVAboutBox, L"OVAboutBox", K::Control, 30001, nullptr},
+    {&CLSID_OVSplashScreen, L"OVSplashScreen", K::Control, 30000, &createInstance<OVSplashScreen>},
+    {&CLSID_OVAboutBox, L"OVAboutBox", K::Control, 30001, &createInstance<OVAboutBox>},
     {&CLSID_OVFileVersion, L"OVFileVersion", K::Control, 30002, &createInstance<OVFileVersion>},
     {&CLSID_OVExtractIcon, L"OVExtractIcon", K::Control, 30003, &createInstance<OVExtractIcon>},
     {&CLSID_OVHelp, L"OVHelp", K::Control, 30004, &createInstance<OVHelp>},

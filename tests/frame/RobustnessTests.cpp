@@ -227,6 +227,9 @@ const std::map<std::wstring, std::vector<Raises>>& errorsByClass() {
         // root key (5).
         {L"OVRegistry", {{nullptr, {5, 6, 9}}}},
         {L"OVHyperLink", {}},
+        // Nothing the branding controls do raises: the forms take any text, colour or picture.
+        {L"OVSplashScreen", {}},
+        {L"OVAboutBox", {}},
         {L"OVHelp", {}},
         // The fallback root lookup is bound by the name shell32 exports, so the
         // missing-entry-point error (453) stays possible only on a shell without it.
