@@ -22,6 +22,8 @@
 #include "numbers/OVMath.h"
 #include "containers/OVStack.h"
 #include "containers/OVLinkedList.h"
+#include "branding/ppageAboutBoxDesign.h"
+#include "branding/ppageSplashScreenDesign.h"
 
 namespace orvane {
 
@@ -54,8 +56,9 @@ const ClassEntry entries[] = {
     {&CLSID_OVRegistryValues, L"OVRegistryValues", K::Global, 0, &createInstance<OVRegistryValues>},
     {&CLSID_OVFolderSelectValue, L"OVFolderSelectValue", K::Global, 0, &createInstance<OVFolderSelectValue>},
     {&CLSID_OVFolderSelectValues, L"OVFolderSelectValues", K::Global, 0, &createInstance<OVFolderSelectValues>},
-    {&CLSID_ppageAboutBoxDesign, L"ppageAboutBoxDesign", K::PropertyPage, 0, nullptr},
-    {&CLSID_ppageSplashScreenDesign, L"ppageSplashScreenDesign", K::PropertyPage, 0, nullptr},
+    {&CLSID_ppageAboutBoxDesign, L"ppageAboutBoxDesign", K::PropertyPage, 0, &createInstance<ppageAboutBoxDesign>},
+    {&CLSID_ppageSplashScreenDesign, L"ppageSplashScreenDesign", K::PropertyPage, 0,
+     &createInstance<ppageSplashScreenDesign>},
 };
 }  // namespace
 
