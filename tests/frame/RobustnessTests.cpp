@@ -235,7 +235,8 @@ TEST(Robustness, RandomLateBoundCallsOnEveryClass) {
         ComPtr<IDispatch> witness;
         ASSERT_EQ(S_OK, entry.create(IID_IDispatch, witness.putVoid()));
         std::vector<MemberShape> members = membersOf(object.get());
-        ASSERT_FALSE(members.empty());
+        // The design pages publish no members: only the unknown one is called on them.
+        if (entry.kind != ClassKind::PropertyPage) ASSERT_FALSE(members.empty());
         members.push_back({0x6003FFFF, INVOKE_FUNC, 0, L"(no such member)"});
         for (const MemberShape& member : members) {
             for (int round = 0; round < 40; ++round) {
