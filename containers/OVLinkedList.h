@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "frame/ComObject.h"
+#include "frame/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
 
-class OVLinkedList final : public ComObject<OVLinkedList, _OVLinkedList> {
+class OVLinkedList final : public Control<OVLinkedList, _OVLinkedList> {
 public:
     static constexpr const wchar_t* className = L"OVLinkedList";
     static const CLSID& classId() noexcept { return CLSID_OVLinkedList; }

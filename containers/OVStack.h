@@ -3,12 +3,12 @@
 #pragma once
 
 #include "frame/Collection.h"
-#include "frame/ComObject.h"
+#include "frame/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
 
-class OVStack final : public ComObject<OVStack, _OVStack> {
+class OVStack final : public Control<OVStack, _OVStack> {
 public:
     static constexpr const wchar_t* className = L"OVStack";
     static const CLSID& classId() noexcept { return CLSID_OVStack; }

@@ -1,12 +1,12 @@
 // OVExtractIcon: counts the icons of a file and draws one onto the host's device context.
 #pragma once
 
-#include "frame/ComObject.h"
+#include "frame/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
 
-class OVExtractIcon final : public ComObject<OVExtractIcon, _OVExtractIcon> {
+class OVExtractIcon final : public Control<OVExtractIcon, _OVExtractIcon> {
 public:
     static constexpr const wchar_t* className = L"OVExtractIcon";
     static const CLSID& classId() noexcept { return CLSID_OVExtractIcon; }

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "frame/ComObject.h"
+#include "frame/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
 
-class OVFileVersion final : public ComObject<OVFileVersion, _OVFileVersion> {
+class OVFileVersion final : public Control<OVFileVersion, _OVFileVersion> {
 public:
     static constexpr const wchar_t* className = L"OVFileVersion";
     static const CLSID& classId() noexcept { return CLSID_OVFileVersion; }

@@ -2,12 +2,12 @@
 // variants, the inverse trigonometric and the hyperbolic functions.
 #pragma once
 
-#include "frame/ComObject.h"
+#include "frame/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
 
-class OVMath final : public ComObject<OVMath, _OVMath> {
+class OVMath final : public Control<OVMath, _OVMath> {
 public:
     static constexpr const wchar_t* className = L"OVMath";
     static const CLSID& classId() noexcept { return CLSID_OVMath; }

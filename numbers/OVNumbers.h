@@ -2,12 +2,12 @@
 // and hexadecimal, and random identifiers drawn from five alphabets.
 #pragma once
 
-#include "frame/ComObject.h"
+#include "frame/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
 
-class OVNumbers final : public ComObject<OVNumbers, _OVNumbers> {
+class OVNumbers final : public Control<OVNumbers, _OVNumbers> {
 public:
     static constexpr const wchar_t* className = L"OVNumbers";
     static const CLSID& classId() noexcept { return CLSID_OVNumbers; }

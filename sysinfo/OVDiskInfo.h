@@ -5,12 +5,12 @@
 #include <optional>
 #include <string>
 
-#include "frame/ComObject.h"
+#include "frame/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
 
-class OVDiskInfo final : public ComObject<OVDiskInfo, _OVDiskInfo> {
+class OVDiskInfo final : public Control<OVDiskInfo, _OVDiskInfo> {
 public:
     static constexpr const wchar_t* className = L"OVDiskInfo";
     static const CLSID& classId() noexcept { return CLSID_OVDiskInfo; }

@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "frame/ComObject.h"
+#include "frame/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
 
-class OVLocaleSettings final : public ComObject<OVLocaleSettings, _OVLocaleSettings> {
+class OVLocaleSettings final : public Control<OVLocaleSettings, _OVLocaleSettings> {
 public:
     static constexpr const wchar_t* className = L"OVLocaleSettings";
     static const CLSID& classId() noexcept { return CLSID_OVLocaleSettings; }

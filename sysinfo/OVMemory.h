@@ -2,12 +2,12 @@
 // them when the control was initialised (a snapshot, not a live reading).
 #pragma once
 
-#include "frame/ComObject.h"
+#include "frame/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
 
-class OVMemory final : public ComObject<OVMemory, _OVMemory> {
+class OVMemory final : public Control<OVMemory, _OVMemory> {
 public:
     static constexpr const wchar_t* className = L"OVMemory";
     static const CLSID& classId() noexcept { return CLSID_OVMemory; }

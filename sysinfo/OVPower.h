@@ -4,12 +4,12 @@
 
 #include <optional>
 
-#include "frame/ComObject.h"
+#include "frame/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
 
-class OVPower final : public ComObject<OVPower, _OVPower> {
+class OVPower final : public Control<OVPower, _OVPower> {
 public:
     static constexpr const wchar_t* className = L"OVPower";
     static const CLSID& classId() noexcept { return CLSID_OVPower; }

@@ -2,12 +2,12 @@
 // to one of five fixed resolutions with the display-change broadcast.
 #pragma once
 
-#include "frame/ComObject.h"
+#include "frame/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
 
-class OVScreenModes final : public ComObject<OVScreenModes, _OVScreenModes> {
+class OVScreenModes final : public Control<OVScreenModes, _OVScreenModes> {
 public:
     static constexpr const wchar_t* className = L"OVScreenModes";
     static const CLSID& classId() noexcept { return CLSID_OVScreenModes; }

@@ -2,13 +2,13 @@
 // special folders.
 #pragma once
 
-#include "frame/ComObject.h"
+#include "frame/Control.h"
 #include "frame/OrvaneSuite_h.h"
 #include "registry/OVRegistry.h"
 
 namespace orvane {
 
-class OVSpecialFolders final : public ComObject<OVSpecialFolders, _OVSpecialFolders> {
+class OVSpecialFolders final : public Control<OVSpecialFolders, _OVSpecialFolders> {
 public:
     static constexpr const wchar_t* className = L"OVSpecialFolders";
     static const CLSID& classId() noexcept { return CLSID_OVSpecialFolders; }

@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "frame/ComObject.h"
+#include "frame/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
 
-class OVWinVersion final : public ComObject<OVWinVersion, _OVWinVersion> {
+class OVWinVersion final : public Control<OVWinVersion, _OVWinVersion> {
 public:
     static constexpr const wchar_t* className = L"OVWinVersion";
     static const CLSID& classId() noexcept { return CLSID_OVWinVersion; }

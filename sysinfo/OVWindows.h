@@ -2,13 +2,13 @@
 // and the names of the logged-on user and of the computer.
 #pragma once
 
-#include "frame/ComObject.h"
+#include "frame/Control.h"
 #include "frame/OrvaneSuite_h.h"
 #include "registry/OVRegistry.h"
 
 namespace orvane {
 
-class OVWindows final : public ComObject<OVWindows, _OVWindows> {
+class OVWindows final : public Control<OVWindows, _OVWindows> {
 public:
     static constexpr const wchar_t* className = L"OVWindows";
     static const CLSID& classId() noexcept { return CLSID_OVWindows; }

@@ -1,0 +1,216 @@
+// The protocol every control speaks to a container: siting, ambient properties,
+// design-time drawing, connection points, persistence and property pages. It is built
+// once in ControlProtocol; Control<Derived, Interface> binds it to one class, which
+// supplies only its property table, its accessors and, if it wants, its face.
+#pragma once
+
+#include <windows.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <span>
+#include <vector>
+
+#include "ComObject.h"
+#include "ConnectionPoint.h"
+#include "PersistedProperty.h"
+
+namespace orvane {
+
+// OLEMISC_SETCLIENTSITEFIRST | INVISIBLEATRUNTIME | ACTIVATEWHENVISIBLE | INSIDEOUT |
+// CANTLINKINSIDE | RECOMPOSEONRESIZE: registered for every control and answered by it.
+constexpr DWORD controlMiscStatus = 0x20591;
+
+class ControlProtocol : public IOleObject,
+                        public IOleControl,
+                        public IProvideClassInfo2,
+                        public IConnectionPointContainer,
+                        public IViewObject2,
+                        public IOleInPlaceObject,
+                        public IPersistPropertyBag,
+                        public IPersistStreamInit,
+                        public IPersistStream,
+                        public ISpecifyPropertyPages {
+public:
+    // Whether the control runs in a host's running program (true) or sits on a form
+    // being designed. Without a site, or when the site does not say, it is run time.
+    bool userMode() const noexcept { return userMode_; }
+    IOleClientSite* clientSite() const noexcept { return site_.get(); }
+    bool isDirty() const noexcept { return dirty_; }
+    bool eventsFrozen() const noexcept { return freezeCount_ > 0; }
+
+    // The one path of every notifying setter, called after the new value is stored:
+    // OnChanged(dispid) once on each connected IPropertyNotifySink, and the control
+    // becomes dirty. While the container holds events frozen, the notification waits
+    // and is sent (once per property, in order of first change) when it thaws.
+    void propertyChanged(DISPID dispid);
+
+    // Design-time face: by default the control's toolbox bitmap stretched over `bounds`.
+    virtual void drawFace(HDC dc, const RECT& bounds);
+    // The face's natural size in pixels (the toolbox bitmap's).
+    virtual SIZE naturalSize();
+
+    // IOleObject
+    STDMETHODIMP SetClientSite(IOleClientSite* site) override;
+    STDMETHODIMP GetClientSite(IOleClientSite** site) override;
+    STDMETHODIMP SetHostNames(LPCOLESTR application, LPCOLESTR document) override;
+    STDMETHODIMP Close(DWORD saveOption) override;
+    STDMETHODIMP SetMoniker(DWORD which, IMoniker* moniker) override;
+    STDMETHODIMP GetMoniker(DWORD assign, DWORD which, IMoniker** moniker) override;
+    STDMETHODIMP InitFromData(IDataObject* data, BOOL creation, DWORD reserved) override;
+    STDMETHODIMP GetClipboardData(DWORD reserved, IDataObject** data) override;
+    STDMETHODIMP DoVerb(LONG verb, LPMSG message, IOleClientSite* site, LONG index, HWND parent,
+                        LPCRECT position) override;
+    STDMETHODIMP EnumVerbs(IEnumOLEVERB** verbs) override;
+    STDMETHODIMP Update() override;
+    STDMETHODIMP IsUpToDate() override;
+    STDMETHODIMP GetUserClassID(CLSID* classId) override;
+    STDMETHODIMP GetUserType(DWORD form, LPOLESTR* type) override;
+    STDMETHODIMP SetExtent(DWORD aspect, SIZEL* size) override;
+    STDMETHODIMP GetExtent(DWORD aspect, SIZEL* size) override;
+    STDMETHODIMP Advise(IAdviseSink* sink, DWORD* connection) override;
+    STDMETHODIMP Unadvise(DWORD connection) override;
+    STDMETHODIMP EnumAdvise(IEnumSTATDATA** advises) override;
+    STDMETHODIMP GetMiscStatus(DWORD aspect, DWORD* status) override;
+    STDMETHODIMP SetColorScheme(LOGPALETTE* palette) override;
+
+    // IOleControl
+    STDMETHODIMP GetControlInfo(CONTROLINFO* info) override;
+    STDMETHODIMP OnMnemonic(MSG* message) override;
+    STDMETHODIMP OnAmbientPropertyChange(DISPID dispid) override;
+    STDMETHODIMP FreezeEvents(BOOL freeze) override;
+
+    // IProvideClassInfo2 (GetClassInfo comes from the class's own binding)
+    STDMETHODIMP GetGUID(DWORD kind, GUID* guid) override;
+
+    // IConnectionPointContainer
+    STDMETHODIMP EnumConnectionPoints(IEnumConnectionPoints** points) override;
+    STDMETHODIMP FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
+
+    // IViewObject2
+    STDMETHODIMP Draw(DWORD aspect, LONG index, void* aspectInfo, DVTARGETDEVICE* device, HDC targetDevice,
+                      HDC dc, LPCRECTL bounds, LPCRECTL windowBounds, BOOL(STDMETHODCALLTYPE* cont)(ULONG_PTR),
+                      ULONG_PTR continueArgument) override;
+    STDMETHODIMP GetColorSet(DWORD aspect, LONG index, void* aspectInfo, DVTARGETDEVICE* device,
+                             HDC targetDevice, LOGPALETTE** colors) override;
+    STDMETHODIMP Freeze(DWORD aspect, LONG index, void* aspectInfo, DWORD* freeze) override;
+    STDMETHODIMP Unfreeze(DWORD freeze) override;
+    STDMETHODIMP SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) override;
+    STDMETHODIMP GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) override;
+    STDMETHODIMP GetExtent(DWORD aspect, LONG index, DVTARGETDEVICE* device, LPSIZEL size) override;
+
+    // IOleInPlaceObject: the control has no window of its own.
+    STDMETHODIMP GetWindow(HWND* window) override;
+    STDMETHODIMP ContextSensitiveHelp(BOOL enter) override;
+    STDMETHODIMP InPlaceDeactivate() override;
+    STDMETHODIMP UIDeactivate() override;
+    STDMETHODIMP SetObjectRects(LPCRECT position, LPCRECT clip) override;
+    STDMETHODIMP ReactivateAndUndo() override;
+
+    // IPersist, IPersistPropertyBag, IPersistStreamInit and IPersistStream
+    STDMETHODIMP GetClassID(CLSID* classId) override;
+    STDMETHODIMP InitNew() override;
+    STDMETHODIMP Load(IPropertyBag* bag, IErrorLog* log) override;
+    STDMETHODIMP Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveAll) override;
+    STDMETHODIMP IsDirty() override;
+    STDMETHODIMP Load(IStream* stream) override;
+    STDMETHODIMP Save(IStream* stream, BOOL clearDirty) override;
+    STDMETHODIMP GetSizeMax(ULARGE_INTEGER* size) override;
+
+    // ISpecifyPropertyPages
+    STDMETHODIMP GetPages(CAUUID* pages) override;
+
+protected:
+    ControlProtocol() = default;
+    virtual ~ControlProtocol();
+
+    // What the class binding supplies.
+    virtual const CLSID& protocolClassId() const noexcept = 0;
+    virtual const std::wstring& protocolErrorSource() const = 0;
+    virtual PersistedTable protocolTable() const noexcept = 0;
+    virtual std::span<const CLSID> protocolPages() const noexcept = 0;
+    virtual Variant protocolRead(const PersistedProperty& row) const = 0;
+    virtual void protocolAssign(const PersistedProperty& row, const VARIANT& value) = 0;
+    virtual void protocolInitProperties() = 0;
+
+    // Answers the protocol's interfaces (null for any other).
+    void* queryProtocol(REFIID iid) noexcept;
+    // The InitProperties lifecycle event, also run at creation so that a control no
+    // host initialises behaves as a new one.
+    void runInitProperties();
+
+private:
+    PersistedValues currentValues() const;
+    void commit(const PersistedValues& values);
+    void readAmbients();
+    void ensurePoints();
+    void deliver(DISPID dispid);
+    static const IID& eventsInterfaceOf(REFCLSID classId);
+
+    ComPtr<IOleClientSite> site_;
+    ComPtr<IOleAdviseHolder> adviseHolder_;
+    ComPtr<IAdviseSink> viewSink_;
+    DWORD viewAspects_ = 0;
+    DWORD viewFlags_ = 0;
+    ComPtr<ConnectionPoint> notifyPoint_;
+    ComPtr<ConnectionPoint> eventsPoint_;
+    std::vector<DISPID> heldNotifications_;
+    SIZEL extent_{0, 0};  // HIMETRIC; zero until the first request
+    LONG freezeCount_ = 0;
+    bool userMode_ = true;
+    bool dirty_ = false;
+};
+
+template <class Derived, class Interface>
+class Control : public ComObject<Derived, Interface>, public ControlProtocol {
+    using Object = ComObject<Derived, Interface>;
+
+public:
+    // Defaults for a control that keeps no properties and lists no pages; a control
+    // with saved properties hides these with its own.
+    static PersistedTable persistedProperties() noexcept { return {}; }
+    static std::span<const CLSID> propertyPageIds() noexcept { return {}; }
+
+    // Direct access to the stored state for the generic persistence code: no side
+    // effect, no notification. A control with a table hides both.
+    Variant persistedValue(const PersistedProperty&) const { return Variant(); }
+    void assignPersisted(const PersistedProperty&, const VARIANT&) {}
+    // InitProperties: every row takes its default. A control whose first values differ
+    // from its store defaults (an empty picture for Nothing) hides this.
+    void initProperties() {
+        for (const PersistedProperty& row : Derived::persistedProperties()) {
+            static_cast<Derived*>(this)->assignPersisted(row, *defaultValue(row).get());
+        }
+    }
+
+    // Initialize, then InitProperties: an instance nobody initialises is a new one.
+    static ComPtr<Derived> create() {
+        ComPtr<Derived> object = Object::create();
+        object->runInitProperties();
+        return object;
+    }
+
+    void* queryExtra(REFIID iid) noexcept { return queryProtocol(iid); }
+
+    // IUnknown, once for every interface of the object.
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override { return Object::QueryInterface(iid, out); }
+    STDMETHODIMP_(ULONG) AddRef() override { return Object::AddRef(); }
+    STDMETHODIMP_(ULONG) Release() override { return Object::Release(); }
+    // IProvideClassInfo and IProvideClassInfo2 share one answer.
+    STDMETHODIMP GetClassInfo(ITypeInfo** info) override { return Object::GetClassInfo(info); }
+
+protected:
+    const CLSID& protocolClassId() const noexcept override { return Derived::classId(); }
+    const std::wstring& protocolErrorSource() const override { return Object::errorSource(); }
+    PersistedTable protocolTable() const noexcept override { return Derived::persistedProperties(); }
+    std::span<const CLSID> protocolPages() const noexcept override { return Derived::propertyPageIds(); }
+    Variant protocolRead(const PersistedProperty& row) const override {
+        return static_cast<const Derived*>(this)->persistedValue(row);
+    }
+    void protocolAssign(const PersistedProperty& row, const VARIANT& value) override {
+        static_cast<Derived*>(this)->assignPersisted(row, value);
+    }
+    void protocolInitProperties() override { static_cast<Derived*>(this)->initProperties(); }
+};
+
+}  // namespace orvane
