@@ -22,6 +22,8 @@
 #include "numbers/OVMath.h"
 #include "containers/OVStack.h"
 #include "containers/OVLinkedList.h"
+#include "branding/OVSplashScreen.h"
+#include "branding/OVAboutBox.h"
 #include "branding/ppageAboutBoxDesign.h"
 #include "branding/ppageSplashScreenDesign.h"
 
@@ -30,8 +32,8 @@ namespace orvane {
 namespace {
 using K = ClassKind;
 const ClassEntry entries[] = {
-    {&CLSID_OVSplashScreen, L"OVSplashScreen", K::Control, 30000, nullptr},
-    {&CLSID_OVAboutBox, L"OVAboutBox", K::Control, 30001, nullptr},
+    {&CLSID_OVSplashScreen, L"OVSplashScreen", K::Control, 30000, &createInstance<OVSplashScreen>},
+    {&CLSID_OVAboutBox, L"OVAboutBox", K::Control, 30001, &createInstance<OVAboutBox>},
     {&CLSID_OVFileVersion, L"OVFileVersion", K::Control, 30002, &createInstance<OVFileVersion>},
     {&CLSID_OVExtractIcon, L"OVExtractIcon", K::Control, 30003, &createInstance<OVExtractIcon>},
     {&CLSID_OVHelp, L"OVHelp", K::Control, 30004, nullptr},

@@ -50,17 +50,23 @@ struct TypeAttributes {
 
 // A pointer to an interface is an object reference passed by value, unlike a pointer
 // to any other type (an enumeration included), which is a ByRef parameter.
-bool isInterfacePointer(ITypeInfo* info, const TYPEDESC& type) {
-    if (type.vt != VT_PTR || type.lptdesc->vt != VT_USERDEFINED) return false;
+bool isInterfaceType(ITypeInfo* info, HREFTYPE reference) {
     ComPtr<ITypeInfo> referenced;
-    if (FAILED(info->GetRefTypeInfo(type.lptdesc->hreftype, referenced.put()))) return false;
+    if (FAILED(info->GetRefTypeInfo(reference, referenced.put()))) return false;
     TypeAttributes attributes(referenced.get());
     TYPEKIND kind = attributes.attributes->typekind;
     if (kind == TKIND_ALIAS) {
+        // stdole's IPictureDisp and Font are aliases of their dispinterfaces.
         const TYPEDESC& alias = attributes.attributes->tdescAlias;
+        if (alias.vt == VT_USERDEFINED) return isInterfaceType(referenced.get(), alias.hreftype);
         return alias.vt == VT_DISPATCH || alias.vt == VT_UNKNOWN;
     }
     return kind == TKIND_DISPATCH || kind == TKIND_INTERFACE || kind == TKIND_COCLASS;
+}
+
+bool isInterfacePointer(ITypeInfo* info, const TYPEDESC& type) {
+    if (type.vt != VT_PTR || type.lptdesc->vt != VT_USERDEFINED) return false;
+    return isInterfaceType(info, type.lptdesc->hreftype);
 }
 
 // The value part of a declared type: enumerations are Longs, aliases are followed,

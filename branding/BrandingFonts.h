@@ -1,0 +1,14 @@
+// The type of the branding forms: Arial in the western character set.
+#pragma once
+
+#include "frame/forms/FormTable.h"
+
+namespace orvane::branding {
+
+constexpr forms::FontSpec arial(double size, forms::FontStyle style = forms::Regular) noexcept {
+    forms::FontSpec spec = forms::font(L"Arial", size, style);
+    spec.charset = ANSI_CHARSET;
+    return spec;
+}
+
+}  // namespace orvane::branding

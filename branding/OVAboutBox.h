@@ -1,0 +1,89 @@
+// OVAboutBox: keeps the texts, colours, logo and style of an application's About window,
+// and opens the About form of that style.
+#pragma once
+
+#include <span>
+
+#include "frame/Control.h"
+#include "frame/OrvaneSuite_h.h"
+
+namespace orvane {
+
+class OVAboutBox final : public Control<OVAboutBox, _OVAboutBox> {
+public:
+    static constexpr const wchar_t* className = L"OVAboutBox";
+    static const CLSID& classId() noexcept { return CLSID_OVAboutBox; }
+
+    // The texts a new control starts with: the maker's own.
+    static const wchar_t* const defaultWebsiteUrl;
+    static const wchar_t* const defaultMailto;
+    static const wchar_t* const defaultCopyright;
+    static const wchar_t* const defaultCopyrightWarning;
+    static const wchar_t* const defaultDescription;
+
+    OVAboutBox();
+
+    static PersistedTable persistedProperties();
+    static std::span<const CLSID> propertyPageIds() noexcept;
+    Variant persistedValue(const PersistedProperty& row) const;
+    void assignPersisted(const PersistedProperty& row, const VARIANT& value);
+    void initProperties();
+
+    // The face is the 48 x 48 icon that is also the default logo.
+    void drawFace(HDC dc, const RECT& bounds) override;
+    SIZE naturalSize() override;
+
+    STDMETHODIMP get_AboutStyle(long* result) override;
+    STDMETHODIMP put_AboutStyle(OVAboutBoxConstants value) override;
+    STDMETHODIMP get_WebsiteUrl(BSTR* result) override;
+    STDMETHODIMP put_WebsiteUrl(BSTR value) override;
+    STDMETHODIMP get_Mailto(BSTR* result) override;
+    STDMETHODIMP put_Mailto(BSTR value) override;
+    STDMETHODIMP get_Copyright(BSTR* result) override;
+    STDMETHODIMP put_Copyright(BSTR value) override;
+    STDMETHODIMP get_CopyrightWarning(BSTR* result) override;
+    STDMETHODIMP put_CopyrightWarning(BSTR value) override;
+    STDMETHODIMP get_ProductDescription(BSTR* result) override;
+    STDMETHODIMP put_ProductDescription(BSTR value) override;
+    STDMETHODIMP get_ProductLogo(IPictureDisp** result) override;
+    STDMETHODIMP putref_ProductLogo(IPictureDisp* value) override;
+    STDMETHODIMP get_ProductName(BSTR* result) override;
+    STDMETHODIMP put_ProductName(BSTR value) override;
+    STDMETHODIMP get_ProductVersion(BSTR* result) override;
+    STDMETHODIMP put_ProductVersion(BSTR value) override;
+    STDMETHODIMP get_ProductNameColor(long* result) override;
+    STDMETHODIMP put_ProductNameColor(long value) override;
+    STDMETHODIMP get_CopyrightColor(long* result) override;
+    STDMETHODIMP put_CopyrightColor(long value) override;
+    STDMETHODIMP get_CopyrightWarningColor(long* result) override;
+    STDMETHODIMP put_CopyrightWarningColor(long value) override;
+    STDMETHODIMP get_ProductDescriptionColor(long* result) override;
+    STDMETHODIMP put_ProductDescriptionColor(long value) override;
+    STDMETHODIMP get_ProductVersionColor(long* result) override;
+    STDMETHODIMP put_ProductVersionColor(long value) override;
+    STDMETHODIMP ShowAbout() override;
+
+private:
+    STDMETHODIMP getText(const Bstr& stored, BSTR* result);
+    STDMETHODIMP setText(Bstr& stored, BSTR value, const wchar_t* name);
+    STDMETHODIMP getNumber(long stored, long* result);
+    STDMETHODIMP setNumber(long& stored, long value, const wchar_t* name);
+
+    ComPtr<IPictureDisp> face_;
+    long aboutStyle_ = ovAboutStandard;
+    Bstr websiteUrl_;
+    Bstr mailto_;
+    Bstr copyright_;
+    Bstr copyrightWarning_;
+    Bstr productDescription_;
+    ComPtr<IPictureDisp> productLogo_;
+    Bstr productName_;
+    Bstr productVersion_;
+    long productNameColor_ = 0;
+    long copyrightColor_ = 0;
+    long copyrightWarningColor_ = 0;
+    long productDescriptionColor_ = 0;
+    long productVersionColor_ = 0;
+};
+
+}  // namespace orvane

@@ -1,0 +1,315 @@
+#include "branding/OVSplashScreen.h"
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "branding/BrandingPictures.h"
+#include "branding/MemberIds.h"
+#include "branding/SplashLayout.h"
+#include "branding/frmOrvane.h"
+#include "branding/frmSerated.h"
+#include "branding/frmStandard.h"
+#include "branding/frmThe2000Look.h"
+#include "branding/frmThe98Look.h"
+#include "frame/Runtime.h"
+#include "frame/forms/Form.h"
+
+#include <msstkppg.h>
+
+namespace orvane {
+
+const wchar_t* const OVSplashScreen::defaultCopyright = L"Copyright \u00A9 2002.  All Rights Reserved.";
+const wchar_t* const OVSplashScreen::defaultCopyrightWarning =
+    L"Warning:  This program is protected by copyright law and international treaties.  Copying or "
+    L"distributing it, in whole or in part, without the owner's permission may lead to civil and criminal "
+    L"penalties.";
+
+namespace {
+
+constexpr const wchar_t* defaultLicenseTo = L"Valued Customer";
+constexpr const wchar_t* defaultCompany = L"Your Company";
+constexpr const wchar_t* defaultProductName = L"Your Product";
+constexpr const wchar_t* defaultVersion = L"Version 1.0 Build 0";
+constexpr const wchar_t* defaultPlatform = L"For Windows 95, 98, NT, 2000 and XP";
+
+struct StyleForm {
+    const forms::FormDefinition& (*definition)();
+    double warningMargin;  // twips between the warning's bottom and the form's lower edge
+    const wchar_t* companyImage;
+};
+
+// Indexed by OVSplashScreenConstants.
+const StyleForm styleForms[] = {
+    {&branding::frmStandard, 400, L"imgCompanyProductImage"},
+    {&branding::frmSerated, 200, L"imgCompanyProductImage"},
+    {&branding::frmThe98Look, 250, L"imgCompanyPruductImage"},
+    {&branding::frmThe2000Look, 200, L"imgCompanyProductImage"},
+    {&branding::frmOrvane, 200, L"imgCompanyProductImage"},
+};
+
+constexpr forms::Color orvaneProductNameColor = 0x0000FFFF;
+
+// Any value outside the styles, negative ones included, names no form.
+const StyleForm* formOfStyle(long style) {
+    unsigned long index = static_cast<unsigned long>(style);
+    return index < std::size(styleForms) ? &styleForms[index] : nullptr;
+}
+
+DISPID id(const wchar_t* name) { return branding::memberId(IID__OVSplashScreen, name); }
+
+bool named(const PersistedProperty& row, const wchar_t* name) { return std::wcscmp(row.name, name) == 0; }
+
+Variant pictureVariant(const ComPtr<IPictureDisp>& picture) {
+    Variant value;
+    value->vt = VT_DISPATCH;
+    value->pdispVal = picture.copy();
+    return value;
+}
+
+ComPtr<IPictureDisp> pictureFrom(const VARIANT& value) {
+    const VARIANT& held = runtime::dereference(value);
+    if ((held.vt == VT_DISPATCH || held.vt == VT_UNKNOWN) && held.punkVal) {
+        ComPtr<IPictureDisp> picture;
+        held.punkVal->QueryInterface(IID_IPictureDisp, picture.putVoid());
+        return picture;
+    }
+    return {};
+}
+
+Bstr textFrom(const VARIANT& value) { return runtime::toText(value); }
+
+}  // namespace
+
+PersistedTable OVSplashScreen::persistedProperties() {
+    // The store's order. "Copyright" is kept too, so that a copyright set at design time
+    // survives saving the form; a store without it reads the default.
+    static const std::vector<PersistedProperty> table = {
+        PersistedProperty::text(L"LicenseTo", id(L"LicenseTo"), defaultLicenseTo),
+        PersistedProperty::text(L"CompanyName", id(L"CompanyName"), defaultCompany),
+        PersistedProperty::picture(L"CompanyNameImage", id(L"CompanyNameImage")),
+        PersistedProperty::text(L"ProductName", id(L"ProductName"), defaultProductName),
+        PersistedProperty::picture(L"ProductNameImage", id(L"ProductNameImage")),
+        PersistedProperty::picture(L"ProductLogo", id(L"ProductLogo")),
+        PersistedProperty::text(L"ProductVersion", id(L"ProductVersion"), defaultVersion),
+        PersistedProperty::text(L"Copyright", id(L"Copyright"), defaultCopyright),
+        PersistedProperty::text(L"CopyrightOwner", id(L"CopyrightOwner"), defaultCompany),
+        PersistedProperty::text(L"CopyrightWarning", id(L"CopyrightWarning"), defaultCopyrightWarning),
+        PersistedProperty::number(L"SplashStyle", id(L"SplashStyle"), ovStandard),
+        PersistedProperty::text(L"Platform", id(L"Platform"), defaultPlatform),
+        PersistedProperty::number(L"ProductNameColor", id(L"ProductNameColor"), 0),
+    };
+    return table;
+}
+
+std::span<const CLSID> OVSplashScreen::propertyPageIds() noexcept {
+    static const CLSID pages[] = {CLSID_ppageSplashScreenDesign, CLSID_StockPicturePage, CLSID_StockColorPage};
+    return pages;
+}
+
+Variant OVSplashScreen::persistedValue(const PersistedProperty& row) const {
+    if (named(row, L"LicenseTo")) return runtime::makeText(licenseTo_.c_str());
+    if (named(row, L"CompanyName")) return runtime::makeText(runtime::bstrText(companyName_.get()));
+    if (named(row, L"CompanyNameImage")) return pictureVariant(companyNameImage_);
+    if (named(row, L"ProductName")) return runtime::makeText(runtime::bstrText(productName_.get()));
+    if (named(row, L"ProductNameImage")) return pictureVariant(productNameImage_);
+    if (named(row, L"ProductLogo")) return pictureVariant(productLogo_);
+    if (named(row, L"ProductVersion")) return runtime::makeText(runtime::bstrText(productVersion_.get()));
+    if (named(row, L"Copyright")) return runtime::makeText(runtime::bstrText(copyright_.get()));
+    if (named(row, L"CopyrightOwner")) return runtime::makeText(runtime::bstrText(copyrightOwner_.get()));
+    if (named(row, L"CopyrightWarning")) return runtime::makeText(runtime::bstrText(copyrightWarning_.get()));
+    if (named(row, L"SplashStyle")) return runtime::makeLong(splashStyle_);
+    if (named(row, L"Platform")) return runtime::makeText(runtime::bstrText(platform_.get()));
+    if (named(row, L"ProductNameColor")) return runtime::makeLong(productNameColor_);
+    return Variant();
+}
+
+void OVSplashScreen::assignPersisted(const PersistedProperty& row, const VARIANT& value) {
+    if (named(row, L"LicenseTo")) licenseTo_ = textFrom(value);
+    else if (named(row, L"CompanyName")) companyName_ = textFrom(value);
+    else if (named(row, L"CompanyNameImage")) companyNameImage_ = pictureFrom(value);
+    else if (named(row, L"ProductName")) productName_ = textFrom(value);
+    else if (named(row, L"ProductNameImage")) productNameImage_ = pictureFrom(value);
+    else if (named(row, L"ProductLogo")) productLogo_ = pictureFrom(value);
+    else if (named(row, L"ProductVersion")) productVersion_ = textFrom(value);
+    else if (named(row, L"Copyright")) copyright_ = textFrom(value);
+    else if (named(row, L"CopyrightOwner")) copyrightOwner_ = textFrom(value);
+    else if (named(row, L"CopyrightWarning")) copyrightWarning_ = textFrom(value);
+    else if (named(row, L"SplashStyle")) splashStyle_ = runtime::toLong(value);
+    else if (named(row, L"Platform")) platform_ = textFrom(value);
+    else if (named(row, L"ProductNameColor")) productNameColor_ = runtime::toLong(value);
+}
+
+// A new control has both members of each text-or-image pair filled: the default text
+// and an empty picture (not Nothing, unlike a store without pictures).
+void OVSplashScreen::initProperties() {
+    for (const PersistedProperty& row : persistedProperties()) assignPersisted(row, *defaultValue(row).get());
+    companyNameImage_ = emptyPicture();
+    productNameImage_ = emptyPicture();
+    productLogo_ = emptyPicture();
+}
+
+void OVSplashScreen::notify(const wchar_t* name) { propertyChanged(id(name)); }
+
+STDMETHODIMP OVSplashScreen::getText(const Bstr& stored, BSTR* result) {
+    return call([&] {
+        *required(result) = nullptr;
+        *result = runtime::allocText(runtime::bstrText(stored.get()));
+    });
+}
+
+STDMETHODIMP OVSplashScreen::setText(Bstr& stored, BSTR value, const wchar_t* name) {
+    return call([&] {
+        stored = Bstr(value, ::SysStringLen(value));
+        notify(name);
+    });
+}
+
+STDMETHODIMP OVSplashScreen::getPicture(const ComPtr<IPictureDisp>& stored, IPictureDisp** result) {
+    return call([&] { *required(result) = stored.copy(); });
+}
+
+STDMETHODIMP OVSplashScreen::get_LicenseTo(BSTR* result) { return getText(licenseTo_, result); }
+STDMETHODIMP OVSplashScreen::put_LicenseTo(BSTR value) { return setText(licenseTo_, value, L"LicenseTo"); }
+STDMETHODIMP OVSplashScreen::get_CompanyName(BSTR* result) { return getText(companyName_, result); }
+
+STDMETHODIMP OVSplashScreen::put_CompanyName(BSTR value) {
+    return call([&] {
+        Bstr text(value, ::SysStringLen(value));
+        ComPtr<IPictureDisp> blank = emptyPicture();
+        companyName_ = std::move(text);
+        companyNameImage_ = blank;
+        notify(L"CompanyName");
+    });
+}
+
+STDMETHODIMP OVSplashScreen::get_CompanyNameImage(IPictureDisp** result) {
+    return getPicture(companyNameImage_, result);
+}
+
+STDMETHODIMP OVSplashScreen::putref_CompanyNameImage(IPictureDisp* value) {
+    return call([&] {
+        Bstr empty(L"");
+        companyNameImage_ = value;
+        companyName_ = std::move(empty);
+        notify(L"CompanyNameImage");
+    });
+}
+
+STDMETHODIMP OVSplashScreen::get_ProductName(BSTR* result) { return getText(productName_, result); }
+
+STDMETHODIMP OVSplashScreen::put_ProductName(BSTR value) {
+    return call([&] {
+        Bstr text(value, ::SysStringLen(value));
+        ComPtr<IPictureDisp> blank = emptyPicture();
+        productName_ = std::move(text);
+        productNameImage_ = blank;
+        notify(L"ProductName");
+    });
+}
+
+STDMETHODIMP OVSplashScreen::get_ProductNameImage(IPictureDisp** result) {
+    return getPicture(productNameImage_, result);
+}
+
+STDMETHODIMP OVSplashScreen::putref_ProductNameImage(IPictureDisp* value) {
+    return call([&] {
+        Bstr empty(L"");
+        productNameImage_ = value;
+        productName_ = std::move(empty);
+        notify(L"ProductNameImage");
+    });
+}
+
+STDMETHODIMP OVSplashScreen::get_ProductLogo(IPictureDisp** result) { return getPicture(productLogo_, result); }
+
+STDMETHODIMP OVSplashScreen::putref_ProductLogo(IPictureDisp* value) {
+    return call([&] {
+        productLogo_ = value;
+        notify(L"ProductLogo");
+    });
+}
+
+STDMETHODIMP OVSplashScreen::get_ProductVersion(BSTR* result) { return getText(productVersion_, result); }
+STDMETHODIMP OVSplashScreen::put_ProductVersion(BSTR value) { return setText(productVersion_, value, L"ProductVersion"); }
+STDMETHODIMP OVSplashScreen::get_Copyright(BSTR* result) { return getText(copyright_, result); }
+STDMETHODIMP OVSplashScreen::put_Copyright(BSTR value) { return setText(copyright_, value, L"Copyright"); }
+STDMETHODIMP OVSplashScreen::get_CopyrightOwner(BSTR* result) { return getText(copyrightOwner_, result); }
+STDMETHODIMP OVSplashScreen::put_CopyrightOwner(BSTR value) { return setText(copyrightOwner_, value, L"CopyrightOwner"); }
+STDMETHODIMP OVSplashScreen::get_CopyrightWarning(BSTR* result) { return getText(copyrightWarning_, result); }
+STDMETHODIMP OVSplashScreen::put_CopyrightWarning(BSTR value) {
+    return setText(copyrightWarning_, value, L"CopyrightWarning");
+}
+STDMETHODIMP OVSplashScreen::get_Platform(BSTR* result) { return getText(platform_, result); }
+STDMETHODIMP OVSplashScreen::put_Platform(BSTR value) { return setText(platform_, value, L"Platform"); }
+
+STDMETHODIMP OVSplashScreen::get_SplashStyle(long* result) {
+    return call([&] { *required(result) = splashStyle_; });
+}
+
+STDMETHODIMP OVSplashScreen::put_SplashStyle(OVSplashScreenConstants value) {
+    return call([&] {
+        splashStyle_ = value;
+        notify(L"SplashStyle");
+    });
+}
+
+STDMETHODIMP OVSplashScreen::get_ProductNameColor(long* result) {
+    return call([&] { *required(result) = productNameColor_; });
+}
+
+STDMETHODIMP OVSplashScreen::put_ProductNameColor(long value) {
+    return call([&] {
+        productNameColor_ = value;
+        notify(L"ProductNameColor");
+    });
+}
+
+STDMETHODIMP OVSplashScreen::ShowSplash(VARIANT* result) {
+    return call([&] {
+        ::VariantInit(required(result));
+        long style = 0;
+        check(get_SplashStyle(&style));
+        const StyleForm* chosen = formOfStyle(style);
+        if (!chosen) return;
+
+        forms::Form& form = forms::Form::instance(chosen->definition());
+        const bool orvaneStyle = style == ovOrvane;
+        form.control(L"lblLicenseTo").setText(L"License To: " + runtime::bstrText(licenseTo_.get()));
+        form.control(L"lblCompanyProduct").setText(runtime::bstrText(companyName_.get()));
+        form.control(chosen->companyImage).setPicture(branding::pictureOf(companyNameImage_.get()).get());
+        forms::FormControl& productName = form.control(L"lblProductName");
+        productName.setText(runtime::bstrText(productName_.get()));
+        productName.setForeColor(static_cast<forms::Color>(productNameColor_));
+        form.control(L"imgProductNameImage").setPicture(branding::pictureOf(productNameImage_.get()).get());
+        if (orvaneStyle) productName.setForeColor(orvaneProductNameColor);
+        form.control(L"imgLogo").setPicture(branding::pictureOf(productLogo_.get()).get());
+        form.control(L"lblPlatform").setText(runtime::bstrText(platform_.get()));
+        form.control(L"lblVersion").setText(runtime::bstrText(productVersion_.get()));
+        form.control(L"lblCopyright").setText(runtime::bstrText(copyright_.get()));
+        form.control(L"lblCompany").setText(runtime::bstrText(copyrightOwner_.get()));
+
+        forms::FormControl& warning = form.control(L"lblWarning");
+        warning.setText(runtime::bstrText(copyrightWarning_.get()));
+        warning.setWordWrap(true);
+        warning.setAutoSize(true);
+        warning.move(warning.left(), branding::warningTop(form.height(), warning.height(), chosen->warningMargin));
+
+        form.show();
+    });
+}
+
+STDMETHODIMP OVSplashScreen::HideSplash(VARIANT* result) {
+    return call([&] {
+        ::VariantInit(required(result));
+        long style = 0;
+        check(get_SplashStyle(&style));
+        const StyleForm* chosen = formOfStyle(style);
+        if (!chosen) return;
+        forms::Form& form = forms::Form::instance(chosen->definition());
+        form.load();
+        form.hide();
+    });
+}
+
+}  // namespace orvane

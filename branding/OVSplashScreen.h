@@ -1,0 +1,77 @@
+// OVSplashScreen: keeps the texts, pictures, colour and style of an application's splash
+// screen, and shows or hides the splash form of that style.
+#pragma once
+
+#include <span>
+
+#include "frame/Control.h"
+#include "frame/OrvaneSuite_h.h"
+
+namespace orvane {
+
+class OVSplashScreen final : public Control<OVSplashScreen, _OVSplashScreen> {
+public:
+    static constexpr const wchar_t* className = L"OVSplashScreen";
+    static const CLSID& classId() noexcept { return CLSID_OVSplashScreen; }
+
+    // The texts a new control starts with.
+    static const wchar_t* const defaultCopyright;
+    static const wchar_t* const defaultCopyrightWarning;
+
+    static PersistedTable persistedProperties();
+    static std::span<const CLSID> propertyPageIds() noexcept;
+    Variant persistedValue(const PersistedProperty& row) const;
+    void assignPersisted(const PersistedProperty& row, const VARIANT& value);
+    void initProperties();
+
+    STDMETHODIMP get_LicenseTo(BSTR* result) override;
+    STDMETHODIMP put_LicenseTo(BSTR value) override;
+    STDMETHODIMP get_CompanyName(BSTR* result) override;
+    STDMETHODIMP put_CompanyName(BSTR value) override;
+    STDMETHODIMP get_CompanyNameImage(IPictureDisp** result) override;
+    STDMETHODIMP putref_CompanyNameImage(IPictureDisp* value) override;
+    STDMETHODIMP get_ProductName(BSTR* result) override;
+    STDMETHODIMP put_ProductName(BSTR value) override;
+    STDMETHODIMP get_ProductNameImage(IPictureDisp** result) override;
+    STDMETHODIMP putref_ProductNameImage(IPictureDisp* value) override;
+    STDMETHODIMP get_ProductLogo(IPictureDisp** result) override;
+    STDMETHODIMP putref_ProductLogo(IPictureDisp* value) override;
+    STDMETHODIMP get_ProductVersion(BSTR* result) override;
+    STDMETHODIMP put_ProductVersion(BSTR value) override;
+    STDMETHODIMP get_Copyright(BSTR* result) override;
+    STDMETHODIMP put_Copyright(BSTR value) override;
+    STDMETHODIMP get_CopyrightOwner(BSTR* result) override;
+    STDMETHODIMP put_CopyrightOwner(BSTR value) override;
+    STDMETHODIMP get_CopyrightWarning(BSTR* result) override;
+    STDMETHODIMP put_CopyrightWarning(BSTR value) override;
+    STDMETHODIMP get_SplashStyle(long* result) override;
+    STDMETHODIMP put_SplashStyle(OVSplashScreenConstants value) override;
+    STDMETHODIMP ShowSplash(VARIANT* result) override;
+    STDMETHODIMP HideSplash(VARIANT* result) override;
+    STDMETHODIMP get_Platform(BSTR* result) override;
+    STDMETHODIMP put_Platform(BSTR value) override;
+    STDMETHODIMP get_ProductNameColor(long* result) override;
+    STDMETHODIMP put_ProductNameColor(long value) override;
+
+private:
+    STDMETHODIMP getText(const Bstr& stored, BSTR* result);
+    STDMETHODIMP setText(Bstr& stored, BSTR value, const wchar_t* name);
+    STDMETHODIMP getPicture(const ComPtr<IPictureDisp>& stored, IPictureDisp** result);
+    void notify(const wchar_t* name);
+
+    Bstr licenseTo_;
+    Bstr companyName_;
+    ComPtr<IPictureDisp> companyNameImage_;
+    Bstr productName_;
+    ComPtr<IPictureDisp> productNameImage_;
+    ComPtr<IPictureDisp> productLogo_;
+    Bstr productVersion_;
+    Bstr copyright_;
+    Bstr copyrightOwner_;
+    Bstr copyrightWarning_;
+    long splashStyle_ = ovStandard;
+    Bstr platform_;
+    long productNameColor_ = 0;
+};
+
+}  // namespace orvane
