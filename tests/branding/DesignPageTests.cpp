@@ -19,7 +19,10 @@
 #include "TestSupport.h"
 #include "branding/ppageAboutBoxDesign.h"
 #include "branding/ppageSplashScreenDesign.h"
+#include "BrandingTestSupport.h"
+#include "frame/Catalogue.h"
 #include "frame/ClassFactory.h"
+#include "frame/ControlSite.h"
 #include "frame/Runtime.h"
 #include "frame/forms/Twips.h"
 
@@ -271,25 +274,50 @@ public:
     ComPtr<IPropertyPage2> page;
 };
 
-// Texts a developer might give the controls, for the pictures.
-const wchar_t* sampleText(const std::wstring& property, bool splash) {
-    if (splash && property == L"ProductName") return L"Your Product";
-    if (splash && property == L"ProductVersion") return L"Version 1.0 Build 0";
-    static const std::map<std::wstring, const wchar_t*> texts = {
-        {L"ProductVersion", L"Version 1.22"},
-        {L"ProductName", L"OrvaneAboutBox"},
-        {L"ProductDescription", L"Ready-made components for Windows applications."},
-        {L"CopyrightWarning", L"Warning:  This computer program is protected by copyright law."},
-        {L"Copyright", L"Copyright (C) Orvane Software"},
-        {L"Mailto", L"support@orvane.example"},
-        {L"WebsiteUrl", L"www.orvane.example"},
-        {L"Platform", L"For Windows 95, 98, NT, 2000 and XP"},
-        {L"CopyrightOwner", L"Your Company"},
-        {L"CompanyName", L"Your Company"},
-        {L"LicenseTo", L"Valued Customer"},
-    };
-    auto found = texts.find(property);
-    return found == texts.end() ? L"" : found->second;
+// A real branding control placed on a designer's form (not in user mode).
+struct PlacedControl {
+    explicit PlacedControl(REFCLSID classId) : site(ControlSite::create(false)) {
+        ComPtr<IUnknown> created;
+        EXPECT_EQ(S_OK, findClass(classId)->create(IID_IUnknown, created.putVoid()));
+        object = siteControl(created.get(), site.get());
+    }
+    ~PlacedControl() { closeControl(object.get(), site.get()); }
+
+    DISPID member(const wchar_t* name) {
+        DISPID id = DISPID_UNKNOWN;
+        LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+        EXPECT_EQ(S_OK, object->GetIDsOfNames(IID_NULL, names, 1, 0, &id));
+        return id;
+    }
+    Variant get(const wchar_t* name) {
+        Call call = invoke(object.get(), member(name), DISPATCH_PROPERTYGET, {});
+        EXPECT_EQ(S_OK, call.result);
+        return call.value;
+    }
+    std::wstring text(const wchar_t* name) { return test::text(*get(name).get()); }
+    void putObject(const wchar_t* name, IPicture* picture) {
+        ComPtr<IDispatch> value = ComPtr<IPicture>(picture).query<IDispatch>();
+        EXPECT_EQ(S_OK, propertyPut(object.get(), member(name), vObject(value.get()), DISPATCH_PROPERTYPUTREF).result);
+    }
+    SHORT pictureType(const wchar_t* name) {
+        Variant value = get(name);
+        if (value->vt != VT_DISPATCH || !value->pdispVal) return -1;
+        ComPtr<IPicture> picture = ComPtr<IDispatch>(value->pdispVal).query<IPicture>();
+        SHORT type = -1;
+        if (picture) picture->get_Type(&type);
+        return type;
+    }
+
+    ComPtr<ControlSite> site;
+    ComPtr<IDispatch> object;
+};
+
+ComPtr<IPicture> iconPicture() {
+    PICTDESC description{sizeof description, PICTYPE_ICON};
+    description.icon.hicon = ::LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+    ComPtr<IPicture> picture;
+    EXPECT_EQ(S_OK, ::OleCreatePictureIndirect(&description, IID_IPicture, FALSE, picture.putVoid()));
+    return picture;
 }
 
 ::testing::AssertionResult failedWith(HRESULT result, long number, const wchar_t* description) {
@@ -734,107 +762,10 @@ TEST(DesignPages, EditPropertyFocusesTheBoxOfThatProperty) {
 
 // --- The pages in the platform's property frame, saved as pictures ----------------
 
-// A PNG of 24-bit pixels, stored without compression: small code, and the pictures are
-// only a few hundred kilobytes.
-void savePng(const std::wstring& path, int width, int height, const std::vector<BYTE>& rgbRows) {
-    static const auto crcTable = [] {
-        std::vector<DWORD> table(256);
-        for (DWORD n = 0; n < 256; ++n) {
-            DWORD c = n;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            table[n] = c;
-        }
-        return table;
-    }();
-    std::vector<BYTE> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    auto bigEndian = [](std::vector<BYTE>& out, DWORD value) {
-        for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<BYTE>(value >> shift));
-    };
-    auto chunk = [&](const char* type, const std::vector<BYTE>& data) {
-        bigEndian(file, static_cast<DWORD>(data.size()));
-        std::vector<BYTE> body(type, type + 4);
-        body.insert(body.end(), data.begin(), data.end());
-        DWORD crc = 0xFFFFFFFFu;
-        for (BYTE byte : body) crc = crcTable[(crc ^ byte) & 0xFF] ^ (crc >> 8);
-        file.insert(file.end(), body.begin(), body.end());
-        bigEndian(file, crc ^ 0xFFFFFFFFu);
-    };
-    std::vector<BYTE> header;
-    bigEndian(header, static_cast<DWORD>(width));
-    bigEndian(header, static_cast<DWORD>(height));
-    header.insert(header.end(), {8, 2, 0, 0, 0});
-    chunk("IHDR", header);
-    std::vector<BYTE> zlib = {0x78, 0x01};
-    DWORD a = 1, b = 0;
-    for (BYTE byte : rgbRows) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    for (size_t at = 0; at < rgbRows.size() || at == 0; at += 65535) {
-        size_t length = std::min<size_t>(65535, rgbRows.size() - at);
-        zlib.push_back(at + length >= rgbRows.size() ? 1 : 0);
-        zlib.insert(zlib.end(), {static_cast<BYTE>(length), static_cast<BYTE>(length >> 8),
-                                 static_cast<BYTE>(~length), static_cast<BYTE>(~length >> 8)});
-        zlib.insert(zlib.end(), rgbRows.begin() + at, rgbRows.begin() + at + length);
-        if (rgbRows.empty()) break;
-    }
-    bigEndian(zlib, (b << 16) | a);
-    chunk("IDAT", zlib);
-    chunk("IEND", {});
-    UniqueKernelHandle out(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    if (out.get() == INVALID_HANDLE_VALUE) {
-        out.release();
-        ADD_FAILURE() << "cannot write the picture";
-        return;
-    }
-    DWORD written = 0;
-    ::WriteFile(out.get(), file.data(), static_cast<DWORD>(file.size()), &written, nullptr);
-    EXPECT_EQ(file.size(), written);
-}
-
-// The screen under a window, as PNG rows (filter byte, then red, green, blue).
-std::vector<BYTE> capture(HWND window, int& width, int& height) {
-    RECT rect;
-    ::GetWindowRect(window, &rect);
-    width = rect.right - rect.left;
-    height = rect.bottom - rect.top;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
-    void* bits = nullptr;
-    HDC screen = ::GetDC(nullptr);
-    UniqueGdiObject bitmap(::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    UniqueMemoryDc memory(::CreateCompatibleDC(screen));
-    HGDIOBJ before = ::SelectObject(memory.get(), bitmap.get());
-    ::BitBlt(memory.get(), 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    ::SelectObject(memory.get(), before);
-    ::ReleaseDC(nullptr, screen);
-    std::vector<BYTE> rows;
-    rows.reserve(static_cast<size_t>(height) * (width * 3 + 1));
-    const auto* pixels = static_cast<const BYTE*>(bits);
-    for (int y = 0; y < height; ++y) {
-        rows.push_back(0);
-        for (int x = 0; x < width; ++x) {
-            const BYTE* pixel = pixels + (static_cast<size_t>(y) * width + x) * 4;
-            rows.insert(rows.end(), {pixel[2], pixel[1], pixel[0]});
-        }
-    }
-    return rows;
-}
-
-std::wstring screenshotFolder() {
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    folder.resize(folder.find_last_of(L'\\'));          // .../build/x64/tests
-    folder.resize(folder.find_last_of(L'\\') + 1);      // .../build/x64/
-    folder += L"screenshots";
-    ::CreateDirectoryW(folder.c_str(), nullptr);
-    return folder;
-}
-
 struct FrameVisit {
     DWORD thread = 0;
     std::wstring pageName;
+    std::wstring pictureName;
     std::wstring picture;
     std::wstring tabCaption;
     bool pageShown = false;
@@ -878,9 +809,7 @@ DWORD WINAPI visitFrame(void* data) {
             visit->tabCaption = caption;
         }
         ::RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        int width = 0, height = 0;
-        std::vector<BYTE> rows = capture(frame, width, height);
-        savePng(visit->picture, width, height, rows);
+        visit->picture = branding::test::saveScreenshot(frame, visit->pictureName);
         visit->saved = true;
     }
     if (frame) ::PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
@@ -890,22 +819,16 @@ DWORD WINAPI visitFrame(void* data) {
 TEST(DesignPages, ShownInThePlatformsPropertyFrame) {
     struct Shot {
         const CLSID* page;
+        const CLSID* control;
         const wchar_t* name;
-        const wchar_t* file;
-        const std::vector<std::wstring>* properties;
         const wchar_t* selected;   // the designer's name of the control
     };
     const Shot shots[] = {
-        {&CLSID_ppageAboutBoxDesign, L"ppageAboutBoxDesign", L"\\ppageAboutBoxDesign.png", &aboutProperties,
-         L"OVAboutBox1"},
-        {&CLSID_ppageSplashScreenDesign, L"ppageSplashScreenDesign", L"\\ppageSplashScreenDesign.png",
-         &splashProperties, L"OVSplashScreen1"},
+        {&CLSID_ppageAboutBoxDesign, &CLSID_OVAboutBox, L"ppageAboutBoxDesign", L"OVAboutBox1"},
+        {&CLSID_ppageSplashScreenDesign, &CLSID_OVSplashScreen, L"ppageSplashScreenDesign", L"OVSplashScreen1"},
     };
     for (const Shot& shot : shots) {
-        RecordingControl control(*shot.properties);
-        for (const auto& name : *shot.properties) control.setText(name, sampleText(name, shot.properties == &splashProperties));
-        control.setLong(shot.properties == &aboutProperties ? L"AboutStyle" : L"SplashStyle", 0);
-
+        PlacedControl control(*shot.control);
         ComPtr<IClassFactory> factory;
         ASSERT_EQ(S_OK, getClassObject(*shot.page, IID_IClassFactory, factory.putVoid()));
         DWORD cookie = 0;
@@ -914,9 +837,9 @@ TEST(DesignPages, ShownInThePlatformsPropertyFrame) {
         FrameVisit visit;
         visit.thread = ::GetCurrentThreadId();
         visit.pageName = shot.name;
-        visit.picture = screenshotFolder() + shot.file;
+        visit.pictureName = shot.name;
         UniqueKernelHandle visitor(::CreateThread(nullptr, 0, visitFrame, &visit, 0, nullptr));
-        IUnknown* objects[] = {&control};
+        IUnknown* objects[] = {control.object.get()};
         CLSID pages[] = {*shot.page};
         HRESULT result = ::OleCreatePropertyFrame(nullptr, 40, 40, shot.selected, 1, objects, 1, pages,
                                                   LOCALE_USER_DEFAULT, 0, nullptr);
@@ -928,6 +851,89 @@ TEST(DesignPages, ShownInThePlatformsPropertyFrame) {
         EXPECT_TRUE(visit.saved);
         EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(visit.picture.c_str()));
     }
+}
+
+// --- With the real controls ----------------------------------------------------------
+
+TEST(DesignPagesWithTheControls, TheControlsListTheirDesignPageFirst) {
+    for (const auto& [control, page] : {std::pair{&CLSID_OVAboutBox, &CLSID_ppageAboutBoxDesign},
+                                        std::pair{&CLSID_OVSplashScreen, &CLSID_ppageSplashScreenDesign}}) {
+        PlacedControl placed(*control);
+        ComPtr<ISpecifyPropertyPages> specify = placed.object.query<ISpecifyPropertyPages>();
+        ASSERT_TRUE(specify);
+        CAUUID pages{};
+        ASSERT_EQ(S_OK, specify->GetPages(&pages));
+        ASSERT_EQ(3u, pages.cElems);
+        EXPECT_EQ(*page, pages.pElems[0]);
+        ::CoTaskMemFree(pages.pElems);
+    }
+}
+
+TEST(DesignPagesWithTheControls, SplashApplyAndClearGoThroughTheSettersAndEmptyTheImages) {
+    PlacedControl control(CLSID_OVSplashScreen);
+    ComPtr<IPicture> icon = iconPicture();
+    control.putObject(L"CompanyNameImage", icon.get());
+    control.putObject(L"ProductNameImage", icon.get());
+    Designer designer(CLSID_ppageSplashScreenDesign);
+    designer.open();
+    IUnknown* selected = control.object.get();
+    ASSERT_EQ(S_OK, designer.select({selected}));
+    // The image setters emptied the texts, and the page shows them so.
+    EXPECT_EQ(L"", designer.textOf(L"txtCompanyName"));
+    EXPECT_EQ(L"", designer.textOf(L"txtProductName"));
+    EXPECT_EQ(L"Valued Customer", designer.textOf(L"txtLicenseTo"));
+    EXPECT_EQ(0, designer.selected(L"cboSplash"));
+
+    designer.type(L"txtLicenseTo", L"Ada Lovelace");
+    designer.pick(L"cboSplash", 3);
+    control.site->clearChanges();
+    ASSERT_EQ(S_OK, designer.page->Apply());
+    // Every write is one setter call with its one notification, in the page's order.
+    std::vector<DISPID> expected;
+    for (const auto& name : splashProperties) expected.push_back(control.member(name.c_str()));
+    EXPECT_EQ(expected, control.site->changes());
+    EXPECT_EQ(L"Ada Lovelace", control.text(L"LicenseTo"));
+    EXPECT_EQ(3, V_I4(control.get(L"SplashStyle").get()));
+    // Applying the (empty) texts replaced both images by empty pictures.
+    EXPECT_EQ(PICTYPE_NONE, control.pictureType(L"CompanyNameImage"));
+    EXPECT_EQ(PICTYPE_NONE, control.pictureType(L"ProductNameImage"));
+
+    // An image set after the apply survives until Clear, which empties the texts (and so
+    // the images) of the control but leaves the page as it was.
+    control.putObject(L"CompanyNameImage", icon.get());
+    EXPECT_EQ(PICTYPE_ICON, control.pictureType(L"CompanyNameImage"));
+    designer.click(L"cmdClear");
+    for (const auto& name : splashProperties) {
+        if (name == L"SplashStyle") continue;
+        EXPECT_EQ(L"", control.text(name.c_str())) << std::string(name.begin(), name.end());
+    }
+    EXPECT_EQ(3, V_I4(control.get(L"SplashStyle").get()));
+    EXPECT_EQ(PICTYPE_NONE, control.pictureType(L"CompanyNameImage"));
+    EXPECT_EQ(L"Ada Lovelace", designer.textOf(L"txtLicenseTo"));
+    EXPECT_EQ(S_FALSE, designer.page->IsPageDirty());
+}
+
+TEST(DesignPagesWithTheControls, AboutPageChangesOnlyTheFirstOfTwoControls) {
+    PlacedControl first(CLSID_OVAboutBox), second(CLSID_OVAboutBox);
+    Designer designer(CLSID_ppageAboutBoxDesign);
+    designer.open();
+    ASSERT_EQ(S_OK, designer.select({first.object.get(), second.object.get()}));
+    EXPECT_EQ(L"OrvaneAboutBox", designer.textOf(L"txtProductName"));
+    EXPECT_EQ(L"Version 1.22", designer.textOf(L"txtProductVersion"));
+    designer.type(L"txtProductName", L"Nimbus");
+    designer.typeStyle(L"cboAbout", L"Fancy");
+    ASSERT_EQ(S_OK, designer.page->Apply());
+    EXPECT_EQ(L"Nimbus", first.text(L"ProductName"));
+    EXPECT_EQ(-1, V_I4(first.get(L"AboutStyle").get()));
+    EXPECT_EQ(L"OrvaneAboutBox", second.text(L"ProductName"));
+    EXPECT_EQ(0, V_I4(second.get(L"AboutStyle").get()));
+
+    // Styles stored before loading that name no entry fail the load with the runtime's errors.
+    VARIANT two = vLong(2), large = vLong(40000);
+    ASSERT_EQ(S_OK, propertyPut(second.object.get(), second.member(L"AboutStyle"), two).result);
+    EXPECT_TRUE(raisedEarly(designer.select({second.object.get()}), 380, L"Invalid property value"));
+    ASSERT_EQ(S_OK, propertyPut(second.object.get(), second.member(L"AboutStyle"), large).result);
+    EXPECT_TRUE(raisedEarly(designer.select({second.object.get()}), 6, L"Overflow"));
 }
 
 }  // namespace
