@@ -1,38 +1,73 @@
-' The cost of a late-bound call of a trivial member of ours from VBScript, against
-' Scripting.Dictionary.Exists (the platform's own automation server) and against a
-' plain VBScript function call, all measured in this run with the loop subtracted.
+' The cost of late-bound calls of ours from VBScript against the platform's own
+' automation server (Scripting.Dictionary) doing the same work, and against a plain
+' VBScript function call, all measured in this run with the loop subtracted:
+'   a property get without arguments: OVRegistryKeys.Count against Dictionary.Count;
+'   a one-argument method giving a Boolean: OVLinkedList.CheckIndex against Dictionary.Exists.
+' Every loop, the subtracted one included, makes the same assignment. Each measurement
+' is repeated; the median and the spread (lowest to highest) of the runs are printed.
 Function Plain(x)
     Plain = x
 End Function
 
-Set key = CreateObject("TVOrvaneSuite.OVRegistryKey")
-key.KeyNames = "Software"
+Set keys = CreateObject("TVOrvaneSuite.OVRegistryKeys")
+keys.Add "Software", "Software"
+Set list = CreateObject("TVOrvaneSuite.OVLinkedList")
+list.Add "Software"
 Set dictionary = CreateObject("Scripting.Dictionary")
 dictionary.Add "Software", 1
-count = 200000
+count = 50000
+runs = 5
 
 Function Measure(kind)
     Dim start, i, x
     start = Timer
     Select Case kind
     Case 0
-        For i = 1 To count: Next
+        For i = 1 To count: x = i: Next
     Case 1
-        For i = 1 To count: x = key.KeyNames: Next
+        For i = 1 To count: x = keys.Count: Next
     Case 2
-        For i = 1 To count: x = dictionary.Exists("Software"): Next
+        For i = 1 To count: x = dictionary.Count: Next
     Case 3
+        For i = 1 To count: x = list.CheckIndex(1): Next
+    Case 4
+        For i = 1 To count: x = dictionary.Exists("Software"): Next
+    Case 5
         For i = 1 To count: x = Plain(i): Next
     End Select
     Measure = Timer - start
 End Function
 
-loopOnly = Measure(0)
-ours = Measure(1) - loopOnly
-peer = Measure(2) - loopOnly
-plainCall = Measure(3) - loopOnly
-WScript.Echo "per call: ours " & FormatNumber(ours / count * 1000000, 2) & " us, Dictionary.Exists " & _
-    FormatNumber(peer / count * 1000000, 2) & " us, VBScript function " & FormatNumber(plainCall / count * 1000000, 2) & " us"
-WScript.Echo "ratio ours / Dictionary.Exists = " & FormatNumber(ours / peer, 2) & " (target <= 1.00)"
-WScript.Echo "ratio ours / VBScript function = " & FormatNumber(ours / plainCall, 2)
+' Median and spread of the first n entries of a (sorted in place).
+Function Summary(a, n, scale, digits)
+    Dim i, j, t
+    For i = 0 To n - 2
+        For j = 0 To n - 2 - i
+            If a(j) > a(j + 1) Then t = a(j): a(j) = a(j + 1): a(j + 1) = t
+        Next
+    Next
+    Summary = FormatNumber(a(n \ 2) * scale, digits) & " (" & FormatNumber(a(0) * scale, digits) & " to " & _
+        FormatNumber(a(n - 1) * scale, digits) & ")"
+End Function
+
+Dim ourGet(9), peerGet(9), ourCall(9), peerCall(9), plainCall(9), getRatio(9), callRatio(9), plainRatio(9)
+For run = 0 To runs - 1
+    loopOnly = Measure(0)
+    ourGet(run) = (Measure(1) - loopOnly) / count
+    peerGet(run) = (Measure(2) - loopOnly) / count
+    ourCall(run) = (Measure(3) - loopOnly) / count
+    peerCall(run) = (Measure(4) - loopOnly) / count
+    plainCall(run) = (Measure(5) - loopOnly) / count
+    getRatio(run) = ourGet(run) / peerGet(run)
+    callRatio(run) = ourCall(run) / peerCall(run)
+    plainRatio(run) = ourCall(run) / plainCall(run)
+Next
+WScript.Echo runs & " runs of " & count & " calls; median (lowest to highest)"
+WScript.Echo "per call, us: OVRegistryKeys.Count " & Summary(ourGet, runs, 1000000, 2) & _
+    ", Dictionary.Count " & Summary(peerGet, runs, 1000000, 2)
+WScript.Echo "per call, us: OVLinkedList.CheckIndex " & Summary(ourCall, runs, 1000000, 2) & _
+    ", Dictionary.Exists " & Summary(peerCall, runs, 1000000, 2) & ", VBScript function " & Summary(plainCall, runs, 1000000, 2)
+WScript.Echo "ratio OVRegistryKeys.Count / Dictionary.Count = " & Summary(getRatio, runs, 1, 2) & " (target <= 1.00)"
+WScript.Echo "ratio OVLinkedList.CheckIndex / Dictionary.Exists = " & Summary(callRatio, runs, 1, 2) & " (target <= 1.00)"
+WScript.Echo "ratio OVLinkedList.CheckIndex / VBScript function = " & Summary(plainRatio, runs, 1, 2)
 WScript.Quit 0

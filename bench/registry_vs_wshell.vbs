@@ -1,42 +1,63 @@
 ' OVRegistry.WriteValue + ReadValue of a REG_SZ from VBScript against WScript.Shell's
 ' RegWrite + RegRead of the same value (the platform's own automation server),
-' measured in this run with the empty loop subtracted. Works under a private key of
-' HKEY_CURRENT_USER and removes it again.
+' measured in this run with the loop subtracted. Works under a private key of
+' HKEY_CURRENT_USER and removes it again. Each measurement is repeated; the median and
+' the spread (lowest to highest) of the runs are printed.
 Const HKCU = &H80000001
 Set reg = CreateObject("TVOrvaneSuite.OVRegistry")
 Set sh = CreateObject("WScript.Shell")
 k = "Software\OrvaneSuiteBench"
 shellPath = "HKCU\" & k & "\Shell"
 count = 1000
+runs = 3
 
 Function Measure(kind)
-    Dim start, i, x
+    Dim start, i, v, x
     start = Timer
     Select Case kind
     Case 0
-        For i = 1 To count: x = i: Next
+        For i = 1 To count: v = "value " & i: x = v: Next
     Case 1
         For i = 1 To count
-            reg.WriteValue HKCU, k, 1, "Ours", "value " & i
+            v = "value " & i
+            reg.WriteValue HKCU, k, 1, "Ours", v
             x = reg.ReadValue(HKCU, k, "Ours")
         Next
     Case 2
         For i = 1 To count
-            sh.RegWrite shellPath, "value " & i, "REG_SZ"
+            v = "value " & i
+            sh.RegWrite shellPath, v, "REG_SZ"
             x = sh.RegRead(shellPath)
         Next
     End Select
     Measure = Timer - start
 End Function
 
-loopOnly = Measure(0)
-ours = Measure(1) - loopOnly
-peer = Measure(2) - loopOnly
+' Median and spread of the first n entries of a (sorted in place).
+Function Summary(a, n, scale, digits)
+    Dim i, j, t
+    For i = 0 To n - 2
+        For j = 0 To n - 2 - i
+            If a(j) > a(j + 1) Then t = a(j): a(j) = a(j + 1): a(j + 1) = t
+        Next
+    Next
+    Summary = FormatNumber(a(n \ 2) * scale, digits) & " (" & FormatNumber(a(0) * scale, digits) & " to " & _
+        FormatNumber(a(n - 1) * scale, digits) & ")"
+End Function
+
+Dim ours(9), peer(9), ratio(9)
+For run = 0 To runs - 1
+    loopOnly = Measure(0)
+    ours(run) = (Measure(1) - loopOnly) / count
+    peer(run) = (Measure(2) - loopOnly) / count
+    ratio(run) = ours(run) / peer(run)
+Next
 check = (reg.ReadValue(HKCU, k, "Ours") = sh.RegRead(shellPath))
 reg.DeleteValue HKCU, k, "Ours"
 reg.DeleteValue HKCU, k, "Shell"
 reg.DeleteKey HKCU, k
-WScript.Echo "per write+read: OVRegistry " & FormatNumber(ours / count * 1000000, 2) & " us, WScript.Shell " & _
-    FormatNumber(peer / count * 1000000, 2) & " us (same final value: " & check & ")"
-WScript.Echo "ratio OVRegistry / WScript.Shell = " & FormatNumber(ours / peer, 2) & " (target: 1.00 or less)"
+WScript.Echo runs & " runs of " & count & " writes and reads; median (lowest to highest)"
+WScript.Echo "per write+read, us: OVRegistry " & Summary(ours, runs, 1000000, 2) & ", WScript.Shell " & _
+    Summary(peer, runs, 1000000, 2) & " (same final value: " & check & ")"
+WScript.Echo "ratio OVRegistry / WScript.Shell = " & Summary(ratio, runs, 1, 2) & " (target: 1.00 or less)"
 WScript.Quit 0

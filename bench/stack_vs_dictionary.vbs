@@ -1,33 +1,53 @@
 ' OVStack Push and Pop from VBScript against the same loop on Scripting.Dictionary
 ' Add and Remove (the platform's own automation server), measured in this run with
-' the empty loop subtracted. The keys are texts: Wine's Dictionary reports a
-' duplicate key (457) for distinct numeric keys after about 1,200 of them. Every loop
-' makes the same text, so the conversion cancels out.
+' the loop subtracted. The keys are texts: Wine's Dictionary reports a duplicate key
+' (457) for distinct numeric keys after about 1,200 of them. Every loop, the subtracted
+' one included, makes the same text and the same assignment per step, so only the
+' calls differ. Each measurement is repeated; the median and the spread (lowest to
+' highest) of the runs are printed.
 Set stack = CreateObject("TVOrvaneSuite.OVStack")
 Set dictionary = CreateObject("Scripting.Dictionary")
 count = 50000
+runs = 3
 
 Function Measure(kind)
-    Dim start, i, x
+    Dim start, i, k, x
     start = Timer
     Select Case kind
     Case 0
-        For i = 1 To count: x = CStr(i): Next
-        For i = count To 1 Step -1: x = CStr(i): Next
+        For i = 1 To count: k = CStr(i): Next
+        For i = count To 1 Step -1: k = CStr(i): x = k: Next
     Case 1
-        For i = 1 To count: stack.Push CStr(i): Next
-        For i = count To 1 Step -1: x = CStr(i): x = stack.Pop: Next
+        For i = 1 To count: k = CStr(i): stack.Push k: Next
+        For i = count To 1 Step -1: k = CStr(i): x = stack.Pop: Next
     Case 2
-        For i = 1 To count: dictionary.Add CStr(i), i: Next
-        For i = count To 1 Step -1: dictionary.Remove CStr(i): Next
+        For i = 1 To count: k = CStr(i): dictionary.Add k, i: Next
+        For i = count To 1 Step -1: k = CStr(i): dictionary.Remove k: x = k: Next
     End Select
     Measure = Timer - start
 End Function
 
-loopOnly = Measure(0)
-ours = Measure(1) - loopOnly
-peer = Measure(2) - loopOnly
-WScript.Echo "per operation: Push/Pop " & FormatNumber(ours / (2 * count) * 1000000, 2) & " us, Dictionary Add/Remove " & _
-    FormatNumber(peer / (2 * count) * 1000000, 2) & " us"
-WScript.Echo "ratio OVStack / Scripting.Dictionary = " & FormatNumber(ours / peer, 2)
+' Median and spread of the first n entries of a (sorted in place).
+Function Summary(a, n, scale, digits)
+    Dim i, j, t
+    For i = 0 To n - 2
+        For j = 0 To n - 2 - i
+            If a(j) > a(j + 1) Then t = a(j): a(j) = a(j + 1): a(j + 1) = t
+        Next
+    Next
+    Summary = FormatNumber(a(n \ 2) * scale, digits) & " (" & FormatNumber(a(0) * scale, digits) & " to " & _
+        FormatNumber(a(n - 1) * scale, digits) & ")"
+End Function
+
+Dim ours(9), peer(9), ratio(9)
+For run = 0 To runs - 1
+    loopOnly = Measure(0)
+    ours(run) = (Measure(1) - loopOnly) / (2 * count)
+    peer(run) = (Measure(2) - loopOnly) / (2 * count)
+    ratio(run) = ours(run) / peer(run)
+Next
+WScript.Echo runs & " runs of " & count & " pushes and pops; median (lowest to highest)"
+WScript.Echo "per operation, us: Push/Pop " & Summary(ours, runs, 1000000, 2) & _
+    ", Dictionary Add/Remove " & Summary(peer, runs, 1000000, 2)
+WScript.Echo "ratio OVStack / Scripting.Dictionary = " & Summary(ratio, runs, 1, 2)
 WScript.Quit 0

@@ -275,8 +275,9 @@ STDMETHODIMP OVRegistry::WriteValue(OVRegistryHKeyConstants* hKey, BSTR* SubKey,
         if (valueType == ovString) {
             const std::string valueName = handedInPlace(ValueName);
             const std::string text = handedInPlace(ValueData);
-            // One byte per character and no terminator; never more than the copy holds.
-            const DWORD count = std::min<DWORD>(::SysStringLen(*ValueData), static_cast<DWORD>(text.size()));
+            // The bytes of the ANSI text, no terminator. Counting characters instead
+            // would cut the end off a text with double-byte characters.
+            const DWORD count = static_cast<DWORD>(text.size());
             code = reg::RegSetValueExA(key.handle, valueName.c_str(), 0, REG_SZ,
                                        reinterpret_cast<const BYTE*>(text.c_str()), count);
         } else if (valueType == ovBinary) {

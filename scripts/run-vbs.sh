@@ -2,7 +2,8 @@
 # Runs one VBScript test under cscript with the shared checks of tests/vbs/ok.vbs
 # put in front (Wine's VBScript has no ExecuteGlobal to load them itself).
 # cscript exits 0 on a script error or a missing script, so a test passes only with
-# the exit code its Finish gives (100).
+# the exit code its Finish gives (100). A script that hangs is stopped after
+# ORVANE_VBS_TIMEOUT seconds (default 120).
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 script=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
@@ -10,8 +11,12 @@ work=$here/build/x64/vbs
 mkdir -p "$work"
 combined=$work/$(basename "$script")
 cat "$here/tests/vbs/ok.vbs" "$script" > "$combined"
-"$here/scripts/wine-run.sh" cscript //nologo "Z:$combined" "${@:2}"
+timeout -k 5 "${ORVANE_VBS_TIMEOUT:-120}" "$here/scripts/wine-run.sh" cscript //nologo "Z:$combined" "${@:2}"
 code=$?
+if [ "$code" -eq 124 ] || [ "$code" -eq 137 ]; then
+  echo "FAILED: $1 did not finish within ${ORVANE_VBS_TIMEOUT:-120} s"
+  exit 1
+fi
 if [ "$code" -ne 100 ]; then
   echo "FAILED: $1 ended with exit code $code (a passing script ends with 100)"
   exit 1

@@ -11,4 +11,9 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-winedbg.exe=d;mscoree=d;mshtml=d}
 if [ -s "$WINEPREFIX.display" ]; then
   export DISPLAY=":$(head -n1 "$WINEPREFIX.display")"
 fi
+# Wine takes the ANSI code page and the user's locale from the Unix locale names (no
+# generated system locale needed); ORVANE_LOCALE pins them for this run.
+if [ -n "${ORVANE_LOCALE:-}" ]; then
+  exec env LC_ALL="$ORVANE_LOCALE" LANG="$ORVANE_LOCALE" /usr/lib/wine/wine64 "$@"
+fi
 exec /usr/lib/wine/wine64 "$@"

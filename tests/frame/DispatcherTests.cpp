@@ -178,9 +178,11 @@ TEST_F(Dispatch, PropertiesAndTheDefaultMember) {
     Call got = invoke(key.get(), 0x40030000, DISPATCH_PROPERTYGET, {});
     EXPECT_EQ(L"Software", text(*got.value.get()));
     // A put without the named DISPID_PROPERTYPUT argument still assigns.
-    VARIANT value = vText(name);
+    Bstr other(L"Software\\Classes");
+    VARIANT value = vText(other);
     DISPPARAMS plain{&value, nullptr, 1, 0};
     EXPECT_EQ(S_OK, key->Invoke(0x40030000, IID_NULL, 0, DISPATCH_PROPERTYPUT, &plain, nullptr, nullptr, nullptr));
+    EXPECT_EQ(L"Software\\Classes", text(*invoke(key.get(), 0x40030000, DISPATCH_PROPERTYGET, {}).value.get()));
 
     auto keys = OVRegistryKeys::create();
     EXPECT_EQ(S_OK, invokeMethod(keys.get(), 0x60030001, {vText(name), vText(name)}).result);

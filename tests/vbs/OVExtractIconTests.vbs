@@ -1,4 +1,5 @@
 ' OVExtractIcon from a script client: counting, and Extract's ByRef index.
+Plan 12
 
 Set e = CreateObject("TVOrvaneSuite.OVExtractIcon")
 Set fso = CreateObject("Scripting.FileSystemObject")

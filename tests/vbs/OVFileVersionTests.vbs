@@ -1,4 +1,5 @@
 ' OVFileVersion from a script client: a system library's resource, subtypes and errors.
+Plan 21
 
 Set v = CreateObject("TVOrvaneSuite.OVFileVersion")
 Set fso = CreateObject("Scripting.FileSystemObject")
@@ -9,8 +10,15 @@ v.FileName = system & "kernel32.dll"
 eq v.FileName, system & "kernel32.dll", "FileName stored"
 eq v.FileType, "Dynamic Link Library (DLL)", "FileType of a library"
 eq TypeName(v.FileVerMajorHI), "Integer", "FileVerMajorHI is an Integer"
-eq v.FileVersionString, v.FileVerMajorHI & "." & v.FileVerMajorLO & "." & v.FileVerMinorHI & "." & v.FileVerMinorLO, _
-    "FileVersionString joins the four words"
+' The platform's own reading of the same resource.
+platformVersion = fso.GetFileVersion(system & "kernel32.dll")
+words = Split(platformVersion, ".")
+eq UBound(words), CLng(3), "the platform reads four version words"
+eq v.FileVersionString, platformVersion, "FileVersionString agrees with FileSystemObject.GetFileVersion"
+eq v.FileVerMajorHI, CInt(words(0)), "FileVerMajorHI"
+eq v.FileVerMajorLO, CInt(words(1)), "FileVerMajorLO"
+eq v.FileVerMinorHI, CInt(words(2)), "FileVerMinorHI"
+eq v.FileVerMinorLO, CInt(words(3)), "FileVerMinorLO"
 ok Len(v.CompanyName) > 0, "CompanyName"
 ok Len(v.ProductVersionString) > 0, "ProductVersionString"
 eq LCase(v.OriginalFilename), "kernel32.dll", "OriginalFilename"

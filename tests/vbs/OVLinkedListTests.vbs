@@ -1,4 +1,5 @@
 ' OVLinkedList from a script client: slots, cursor, free slots and errors.
+Plan 41
 
 Set l = CreateObject("TVOrvaneSuite.OVLinkedList")
 eq l.Count, CLng(0), "new list"
@@ -28,9 +29,12 @@ eq l.Add("y", 0, 1), CLng(5), "y after slot 1"
 eq l.Add("z", 2, 1), CLng(6), "z before slot 2, After ignored"
 l.MoveFirst
 s = ""
-Do While Not l.EOL
+steps = 0
+' Bounded: a list whose cursor never reaches the end must fail, not hang.
+Do While Not l.EOL And steps < 100
     s = s & l.Item()
     l.MoveNext
+    steps = steps + 1
 Loop
 eq s, "xayzbc", "order"
 

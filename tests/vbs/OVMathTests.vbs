@@ -1,4 +1,5 @@
 ' OVMath from a script client: results, subtypes, the variable Inc and Dec change, errors.
+Plan 45
 
 Set m = CreateObject("TVOrvaneSuite.OVMath")
 

@@ -1,4 +1,5 @@
 ' OVNumbers from a script client: results, subtypes, ByRef variables and errors.
+Plan 29
 
 Set n = CreateObject("TVOrvaneSuite.OVNumbers")
 

@@ -1,5 +1,6 @@
 ' OVRegistry from a script client, checked against WScript.Shell's RegRead and RegWrite
 ' under a private key of HKEY_CURRENT_USER that is removed again at the end.
+Plan 73  ' twelve of them in the clean-up loop
 
 Const HKCU = &H80000001
 Set r = CreateObject("TVOrvaneSuite.OVRegistry")
@@ -83,7 +84,10 @@ For Each v In values
     If v.ValueName = "Expand" Then found = found & " expand listed"
 Next
 eq found, "-1/4", "ListValues lists a DWORD as text, skips REG_EXPAND_SZ"
-eq r.ListValues(HKCU, base & "\none").Count, values.Count, "a missing key leaves the value list"
+listed = values.Count
+Set afterMissing = r.ListValues(HKCU, base & "\none")
+ok afterMissing Is values, "ListValues of a missing key gives the shared list"
+eq afterMissing.Count, listed, "a missing key leaves the value list as it was"
 
 ' Variables passed ByRef keep their values (the round trip of code page texts is the
 ' identity; ChrW is missing from this VBScript, so other characters are tested in C++).

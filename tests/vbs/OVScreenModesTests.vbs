@@ -1,5 +1,6 @@
 ' OVScreenModes from a script client: the current mode only; ChangeDisplay is
 ' never called from a script test.
+Plan 6
 
 Set s = CreateObject("TVOrvaneSuite.OVScreenModes")
 eq TypeName(s.ColorBits), "Long", "ColorBits subtype"

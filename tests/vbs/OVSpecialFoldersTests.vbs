@@ -1,5 +1,6 @@
 ' OVSpecialFolders from a script client: the current directory, every folder constant,
 ' and agreement with WScript.Shell's SpecialFolders where both name the same folder.
+Plan 15  ' and those of the two folder loops, planned there
 
 Set f = CreateObject("TVOrvaneSuite.OVSpecialFolders")
 Set sh = CreateObject("WScript.Shell")
@@ -23,10 +24,12 @@ For i = 0 To UBound(names) Step 2
         eq f.SpecialFolders(names(i + 1)), theirs, names(i)
     End If
 Next
+Plan compared
 ok compared >= 3, "compared with WScript.Shell at least three times"
 
 constants = Array(2, 4, 5, 6, 7, 8, 9, 11, 16, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, _
     31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 2305)
+Plan UBound(constants) + 1
 For Each c In constants
     p = f.SpecialFolders(c)
     ok Len(p) > 0, "folder " & c
@@ -57,4 +60,6 @@ eq f.GetCurrentDir, before, "back where it started"
 On Error Resume Next
 x = f.SpecialFolders("desktop")
 raised 13, "", "a text that is no number"
+On Error Goto 0
+
 Finish

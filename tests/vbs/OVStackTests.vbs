@@ -1,4 +1,5 @@
 ' OVStack from a script client.
+Plan 14
 
 Set s = CreateObject("TVOrvaneSuite.OVStack")
 eq s.Count, CLng(0), "new stack"

@@ -1,10 +1,14 @@
 ' OVWinVersion from a script client, under several Windows versions configured in
 ' the Wine prefix. Wine reads the setting when a process starts, so each version is
-' checked by a child script; the original setting is restored at the end.
+' checked by a child script. The setting is made for cscript.exe alone, so other
+' programs sharing the prefix meanwhile are not affected, and it is restored whatever
+' the children do.
+Plan 10
 
 Set sh = CreateObject("WScript.Shell")
 Set fso = CreateObject("Scripting.FileSystemObject")
-Const versionValue = "HKCU\Software\Wine\Version"
+Const versionKey = "HKCU\Software\Wine\AppDefaults\cscript.exe"
+Const versionValue = "HKCU\Software\Wine\AppDefaults\cscript.exe\Version"
 
 Set v = CreateObject("TVOrvaneSuite.OVWinVersion")
 eq TypeName(v.MajorVersion), "Long", "MajorVersion subtype"
@@ -36,27 +40,35 @@ hadOriginal = (Err.Number = 0)
 Err.Clear
 On Error Goto 0
 
-Sub checkUnder(setting, expected, message)
+' Under On Error Resume Next a failing write or run leaves the child's code at -1 and
+' the check fails, but the restore below still runs.
+Function runUnder(setting, expected)
+    On Error Resume Next
+    runUnder = -1
     sh.RegWrite versionValue, setting, "REG_SZ"
-    code = sh.Run("cscript //nologo """ & child & """ " & expected, 0, True)
-    eq code, CLng(100), message & " (child exit code)"
-End Sub
+    If Err.Number = 0 Then runUnder = sh.Run("cscript //nologo """ & child & """ " & expected, 0, True)
+    Err.Clear
+End Function
 
-checkUnder "winxp", "5 1 2600 ""Windows XP"" Ser", "Windows XP"
-checkUnder "win2k", "5 0 2195 ""Windows 2K"" Ser", "Windows 2000"
-checkUnder "win7", "6 1 7601 ""Windows 32"" Ser", "Windows 7"
-
+On Error Resume Next
+codeXP = runUnder("winxp", "5 1 2600 ""Windows XP"" Ser")
+code2K = runUnder("win2k", "5 0 2195 ""Windows 2K"" Ser")
+code7 = runUnder("win7", "6 1 7601 ""Windows 32"" Ser")
 If hadOriginal Then
     sh.RegWrite versionValue, original, "REG_SZ"
 Else
-    sh.Run "reg delete ""HKCU\Software\Wine"" /v Version /f", 0, True
+    sh.Run "reg delete """ & versionKey & """ /v Version /f", 0, True
 End If
-On Error Resume Next
+Err.Clear
+eq codeXP, CLng(100), "Windows XP (child exit code)"
+eq code2K, CLng(100), "Windows 2000 (child exit code)"
+eq code7, CLng(100), "Windows 7 (child exit code)"
+
 restored = sh.RegRead(versionValue)
 If hadOriginal Then
     eq restored, original, "setting restored"
 Else
-    ok Err.Number <> 0, "setting removed again"
+    raisedAny "setting removed again"
 End If
 Err.Clear
 fso.DeleteFile child
