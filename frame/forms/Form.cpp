@@ -137,6 +137,7 @@ void Form::load() {
     font_ = spec_.font.empty() ? DefaultFormFont : spec_.font;
     autoRedraw_ = has(spec_.style, AutoRedraw);
     placed_ = false;
+    lastFocus_ = nullptr;
     gdi_ = std::make_unique<GdiCache>();
     createWindow();
     threadForms().push_back(this);
@@ -173,7 +174,14 @@ void Form::load() {
         destroyWindows();
         throw;
     }
-    fire(Event::Load);
+    // An error in Load goes to whoever asked for the form, which is then not loaded.
+    EventArgs args{*this, nullptr, Event::Load};
+    try {
+        dispatch(args, true);
+    } catch (...) {
+        destroyWindows();
+        throw;
+    }
 }
 
 void Form::createWindow() {
@@ -563,7 +571,9 @@ bool Form::fire(Event event, FormControl* control) {
     return fire(args);
 }
 
-bool Form::fire(EventArgs& args) {
+bool Form::fire(EventArgs& args) { return dispatch(args, false); }
+
+bool Form::dispatch(EventArgs& args, bool propagate) {
     const Handler* handler = nullptr;
     for (const auto& row : handlers_) {
         if (row.event != args.event) continue;
@@ -574,32 +584,28 @@ bool Form::fire(EventArgs& args) {
         }
     }
     if (!handler || !*handler) return false;
-    ++dispatchDepth_;
+    struct Depth {
+        Form& form;
+        explicit Depth(Form& owner) : form(owner) { ++form.dispatchDepth_; }
+        ~Depth() {
+            --form.dispatchDepth_;
+            form.releaseRetired();
+        }
+    } depth{*this};
     try {
         (*handler)(args);
-    } catch (const ProgramEnd& end) {
-        --dispatchDepth_;
-        finishProgram(end.status);
-        releaseRetired();
-        return true;
+    } catch (const ProgramEnd& ending) {
+        finishProgram(ending.status);
     } catch (const RuntimeError& error) {
-        --dispatchDepth_;
+        if (propagate) throw;
         handleEscapedError(error);
-        releaseRetired();
-        return true;
     } catch (const std::bad_alloc&) {
-        --dispatchDepth_;
+        if (propagate) throw RuntimeError(error::OutOfMemory);
         handleEscapedError(RuntimeError(error::OutOfMemory));
-        releaseRetired();
-        return true;
     } catch (...) {
-        --dispatchDepth_;
+        if (propagate) throw RuntimeError(error::InternalError);
         handleEscapedError(RuntimeError(error::InternalError));
-        releaseRetired();
-        return true;
     }
-    --dispatchDepth_;
-    releaseRetired();
     return true;
 }
 
@@ -707,8 +713,21 @@ LRESULT Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE) fire(Event::Activate);
-        break;
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = ::GetFocus();
+            if (focus && ::IsChild(window_, focus)) lastFocus_ = focus;
+            break;
+        }
+        // As dialogs do: focus goes back to the control that had it, else to the first
+        // tab stop, rather than to the form itself.
+        if (lastFocus_ && ::IsWindow(lastFocus_) && ::IsChild(window_, lastFocus_) && ::IsWindowVisible(lastFocus_) &&
+            ::IsWindowEnabled(lastFocus_)) {
+            ::SetFocus(lastFocus_);
+        } else if (!tabFrom(nullptr, false)) {
+            break;
+        }
+        fire(Event::Activate);
+        return 0;
     case WM_CLOSE:
         unload(UnloadMode::CloseButton);
         return 0;

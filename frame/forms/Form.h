@@ -85,7 +85,8 @@ public:
 
     // Fires an event of the form or of one of its controls through the handler map.
     // Returns false when no handler is mapped. Errors thrown by a handler go to the
-    // thread's unhandled-error policy (Program.h).
+    // thread's unhandled-error policy (Program.h), except those of Load, which reach the
+    // caller of load() or show() with the form unloaded again.
     bool fire(Event event, FormControl* control = nullptr);
     bool fire(EventArgs& args);
     bool handles(Event event, const FormControl* control) const;
@@ -112,6 +113,7 @@ private:
     void placeAtStartUp(HWND owner);
     void paint(HDC dc, const RECT& area);
     void releaseRetired() noexcept;
+    bool dispatch(EventArgs& args, bool propagate);
 
     const FormSpec& spec_;
     std::span<const ControlSpec> table_;
@@ -129,6 +131,7 @@ private:
     bool modal_ = false;
     int dispatchDepth_ = 0;
     bool mouseOverSurface_ = false;
+    HWND lastFocus_ = nullptr;
 };
 
 }  // namespace orvane::forms

@@ -309,6 +309,7 @@ void FormControl::create(HWND parent) {
     case Kind::Image:
         // A blank image box shows nothing, not even its background.
         if (pictureIsBlank(picture_.get())) ::ShowWindow(window_, SW_HIDE);
+        else sizeToContent();
         break;
     default:
         break;
