@@ -274,6 +274,18 @@ STDMETHODIMP OVSplashScreen::ShowSplash(VARIANT* result) {
         if (!chosen) return;
 
         forms::Form& form = forms::Form::instance(chosen->definition());
+        // A visible form is refilled with its drawing held back, then painted once.
+        HWND visibleWindow = form.visible() ? form.hwnd() : nullptr;
+        if (visibleWindow) ::SendMessageW(visibleWindow, WM_SETREDRAW, FALSE, 0);
+        struct RedrawOnExit {
+            HWND window;
+            ~RedrawOnExit() {
+                if (!window) return;
+                ::SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+                ::RedrawWindow(window, nullptr, nullptr,
+                               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            }
+        } redraw{visibleWindow};
         const bool orvaneStyle = style == ovOrvane;
         form.control(L"lblLicenseTo").setText(L"License To: " + runtime::bstrText(licenseTo_.get()));
         form.control(L"lblCompanyProduct").setText(runtime::bstrText(companyName_.get()));
@@ -291,11 +303,11 @@ STDMETHODIMP OVSplashScreen::ShowSplash(VARIANT* result) {
 
         forms::FormControl& warning = form.control(L"lblWarning");
         warning.setText(runtime::bstrText(copyrightWarning_.get()));
-        warning.setWordWrap(true);
-        warning.setAutoSize(true);
+        if (!warning.wordWrap()) warning.setWordWrap(true);
+        if (!warning.autoSize()) warning.setAutoSize(true);
         warning.move(warning.left(), branding::warningTop(form.height(), warning.height(), chosen->warningMargin));
 
-        form.show();
+        if (!visibleWindow) form.show();
     });
 }
 
