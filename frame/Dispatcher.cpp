@@ -265,6 +265,10 @@ const Dispatcher::Member* Dispatcher::find(DISPID id, WORD flags, bool valueIsOb
     }
     if (flags & DISPATCH_METHOD) {
         if (const Member* method = lookup(INVOKE_FUNC)) return method;
+        // JScript calls everything as a method: Count(), Item(1) and the enumerator
+        // that new Enumerator(c) asks for. Such a call reads the property, as
+        // automation objects commonly allow.
+        return lookup(INVOKE_PROPERTYGET);
     }
     if (flags & DISPATCH_PROPERTYGET) return lookup(INVOKE_PROPERTYGET);
     return nullptr;

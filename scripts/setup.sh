@@ -2,7 +2,7 @@
 # Installs what the build and the tests need on a Debian machine; quick when all is there.
 set -eu
 packages="cmake make python3 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
-          wine64 wine libwine-dev googletest xvfb xauth fonts-wine fonts-liberation"
+          wine64 wine libwine-dev googletest xvfb xauth fonts-wine fonts-liberation zip unzip"
 missing=""
 for package in $packages; do
   status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)

@@ -30,9 +30,7 @@ void registerFormClass() {
     static const ATOM atom = [] {
         WNDCLASSEXW windowClass{sizeof windowClass};
         windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            return ::DefWindowProcW(window, message, wParam, lParam);
-        };
+        windowClass.lpfnWndProc = ::DefWindowProcW;
         windowClass.hInstance = moduleInstance();
         windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
         windowClass.lpszClassName = FormClass;

@@ -399,6 +399,17 @@ LRESULT FormControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE:
         if (spec_.kind == Kind::PictureBox) return DLGC_WANTARROWS;
         break;
+    case WM_PAINT:
+        // A group box draws only its border and caption; the inside shows the form.
+        if (spec_.kind == Kind::Frame) {
+            HDC dc = ::GetDC(window);
+            paintBehindInto(dc);
+            ::ReleaseDC(window, dc);
+        }
+        break;
+    case WM_ERASEBKGND:
+        if (spec_.kind == Kind::Frame) return 1;
+        break;
     default:
         break;
     }
@@ -477,14 +488,7 @@ bool FormControl::handleDrawItem(const DRAWITEMSTRUCT& item) {
     HDC dc = item.hDC;
     RECT rect;
     ::GetClientRect(window_, &rect);
-    auto paintBehind = [&] {
-        RECT inForm = rect;
-        ::MapWindowPoints(window_, form_.hwndIfLoaded(), reinterpret_cast<POINT*>(&inForm), 2);
-        int saved = ::SaveDC(dc);
-        ::SetViewportOrgEx(dc, -inForm.left, -inForm.top, nullptr);
-        form_.paintBackground(dc, inForm, POINT{inForm.left, inForm.top});
-        ::RestoreDC(dc, saved);
-    };
+    auto paintBehind = [&] { paintBehindInto(dc); };
     switch (spec_.kind) {
     case Kind::Label:
         if (transparent()) paintBehind();
@@ -501,6 +505,18 @@ bool FormControl::handleDrawItem(const DRAWITEMSTRUCT& item) {
     default:
         return false;
     }
+}
+
+// What the form shows beneath this control, so that it can draw over it as if it had
+// no background of its own.
+void FormControl::paintBehindInto(HDC dc) const {
+    RECT inForm;
+    ::GetClientRect(window_, &inForm);
+    ::MapWindowPoints(window_, form_.hwndIfLoaded(), reinterpret_cast<POINT*>(&inForm), 2);
+    int saved = ::SaveDC(dc);
+    ::SetViewportOrgEx(dc, -inForm.left, -inForm.top, nullptr);
+    form_.paintBackground(dc, inForm, POINT{inForm.left, inForm.top});
+    ::RestoreDC(dc, saved);
 }
 
 HBRUSH FormControl::handleColor(HDC dc) {

@@ -137,6 +137,7 @@ private:
     void startTimer();
     void stopTimer();
     void drawLabel(HDC dc, const RECT& rect) const;
+    void paintBehindInto(HDC dc) const;
     DWORD windowStyle() const;
     const wchar_t* windowClass() const;
 

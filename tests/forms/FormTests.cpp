@@ -326,7 +326,10 @@ TEST_F(FormTest, EveryKindIsAStandardWindowWithItsTableValues) {
     // Windowless kinds have no window.
     EXPECT_EQ(form.control(L"Shape1").hwnd(), nullptr);
     EXPECT_EQ(form.control(L"Timer1").hwnd(), nullptr);
-    savePng(capture(form.hwnd()), screenshotPath(L"sample-form.png"));
+    Capture image = capture(form.hwnd());
+    savePng(image, screenshotPath(L"sample-form.png"));
+    // Inside a frame the form shows through.
+    EXPECT_EQ(image.at(toPixelsX(120 + 2000), toPixelsY(120 + 1200)), ::GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(FormTest, SameFontSpecIsOneSharedFontAcrossForms) {

@@ -140,5 +140,47 @@ TEST(KeyedCollections, ForEachVisitsRecordsInOrder) {
     EXPECT_EQ(S_FALSE, none.query<IEnumVARIANT>()->Next(1, &record, &fetched));
 }
 
+// JScript calls everything with DISPATCH_METHOD alone: Count(), Item(1) and the
+// enumerator that new Enumerator(c) asks for must answer as their property gets do,
+// while assignments and unknown identifiers still fail.
+TEST(KeyedCollections, PropertyGetsAnswerMethodCalls) {
+    auto keys = OVRegistryKeys::create();
+    Bstr run(L"Run"), once(L"RunOnce"), key(L"once");
+    invokeMethod(keys.get(), idAdd, {vText(run)});
+    invokeMethod(keys.get(), idAdd, {vText(once), vText(key)});
+
+    Call count = invoke(keys.get(), idCount, DISPATCH_METHOD, {});
+    ASSERT_EQ(S_OK, count.result);
+    EXPECT_EQ(VT_I4, V_VT(count.value.get()));
+    EXPECT_EQ(2, V_I4(count.value.get()));
+
+    Bstr wanted(L"ONCE");
+    Call item = invoke(keys.get(), DISPID_VALUE, DISPATCH_METHOD, {vText(wanted)});
+    ASSERT_EQ(S_OK, item.result);
+    EXPECT_EQ(L"RunOnce", text(*invoke(V_DISPATCH(item.value.get()), idField0, DISPATCH_PROPERTYGET, {}).value.get()));
+    EXPECT_TRUE(raised(invoke(keys.get(), DISPID_VALUE, DISPATCH_METHOD, {vLong(3)}), 9));
+
+    Call enumerator = invoke(keys.get(), DISPID_NEWENUM, DISPATCH_METHOD, {});
+    ASSERT_EQ(S_OK, enumerator.result);
+    ASSERT_EQ(VT_UNKNOWN, V_VT(enumerator.value.get()));
+    ComPtr<IEnumVARIANT> each;
+    EXPECT_EQ(S_OK, V_UNKNOWN(enumerator.value.get())->QueryInterface(IID_IEnumVARIANT, each.putVoid()));
+
+    EXPECT_EQ(DISP_E_BADPARAMCOUNT, invoke(keys.get(), idCount, DISPATCH_METHOD, {vLong(1)}).result);
+    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, propertyPut(keys.get(), idCount, vLong(5)).result);
+    EXPECT_EQ(DISP_E_MEMBERNOTFOUND, invoke(keys.get(), 0x68030001, DISPATCH_METHOD, {}).result);
+    EXPECT_EQ(2, countOf(keys.get()));
+}
+
+// A record's field read with a method call, as JScript writes record.KeyNames().
+TEST(KeyedCollections, RecordFieldsAnswerMethodCalls) {
+    auto keys = OVRegistryKeys::create();
+    Bstr run(L"Run");
+    Call added = invokeMethod(keys.get(), idAdd, {vText(run)});
+    Call name = invoke(V_DISPATCH(added.value.get()), idField0, DISPATCH_METHOD, {});
+    ASSERT_EQ(S_OK, name.result);
+    EXPECT_EQ(L"Run", text(*name.value.get()));
+}
+
 }  // namespace
 }  // namespace orvane

@@ -143,6 +143,22 @@ class Reader:
                         self.name(self.int(tab + 4 * (nf + nv + k))), params))
         return out
 
+    def variables(self, t):
+        """[(name, help string or None)] of an enumeration's members."""
+        b = self.types[t]
+        nf, nv = self.int(b + 0x18) & 0xffff, self.int(b + 0x18) >> 16
+        mem = self.int(b + 4)
+        tab = mem + 4 + self.int(mem)
+        out = []
+        for k in range(nv):
+            r = mem + 4 + self.int(tab + 4 * (2 * (nf + nv) + nf + k))
+            text = None
+            if self.int(r) & 0xffff >= 0x1c:
+                s = self.seg[8] + self.int(r + 0x18)
+                text = self.d[s + 2:s + 2 + struct.unpack_from("<H", self.d, s)[0]].decode("latin-1")
+            out.append((self.name(self.int(tab + 4 * (nf + nv + nf + k))), text))
+        return out
+
     def value(self, enc):
         if enc < 0:
             return ((enc & 0x7c000000) >> 26, enc & 0x3ffffff)
@@ -258,7 +274,22 @@ class TypelibTest(unittest.TestCase):
             if raw.kind(name) == 4:
                 strip = lambda fs: [(i, k, n, [p[:2] for p in ps]) for i, k, n, ps in fs]
                 self.assertEqual(strip(self.lib.funcs(name)), strip(raw.funcs(name)), name)
-        self.assertEqual(len(read(self.out)) - len(read(self.raw)), 32)
+        # The folder title default (32 bytes), then per enumeration member its
+        # help string (length-prefixed, padded to 4) and two record fields.
+        grown = 32
+        for name in ENUMS:
+            self.assertEqual([v[0] for v in self.lib.variables(name)], [v[0] for v in raw.variables(name)])
+            for member, text in self.lib.variables(name):
+                grown += (2 + len(text) + 3) // 4 * 4 + 8
+        self.assertEqual(len(read(self.out)) - len(read(self.raw)), grown)
+
+    def test_every_enumeration_member_has_a_help_string(self):
+        for name in ENUMS:
+            members = self.lib.variables(name)
+            self.assertTrue(members, name)
+            for member, text in members:
+                self.assertTrue(text, "%s.%s" % (name, member))
+        self.assertIn(("ovDWord", "32-bit number (REG_DWORD)."), self.lib.variables("OVRegistryDataTypeConstants"))
 
 
 if __name__ == "__main__":
