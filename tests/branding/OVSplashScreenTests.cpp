@@ -80,9 +80,12 @@ bool isEmptyPicture(IDispatch* object, const wchar_t* name) {
 
 // A bitmap picture of the given size, made for the test.
 ComPtr<IPictureDisp> bitmapPicture(int width, int height) {
-    HDC screen = ::GetDC(nullptr);
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
-    ::ReleaseDC(nullptr, screen);
+    // A 24-bit DIB: Wine's picture object saves screen-compatible 32-bit bitmaps in a form
+    // it cannot load again.
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB};
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     PICTDESC description{sizeof(PICTDESC), PICTYPE_BITMAP};
     description.bmp.hbitmap = bitmap;
     ComPtr<IPictureDisp> picture;
