@@ -430,8 +430,10 @@ STDMETHODIMP ControlProtocol::ReactivateAndUndo() { return INPLACE_E_NOTUNDOABLE
 // ---- persistence ------------------------------------------------------------------
 
 PersistedValues ControlProtocol::currentValues() const {
+    PersistedTable table = protocolTable();
     PersistedValues values;
-    for (const PersistedProperty& row : protocolTable()) values.push_back(protocolRead(row));
+    values.reserve(table.size());
+    for (const PersistedProperty& row : table) values.push_back(protocolRead(row));
     return values;
 }
 

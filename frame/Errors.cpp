@@ -7,6 +7,12 @@
 
 namespace orvane {
 
+namespace {
+// An object used as a value that has no default member (oleaut32 answers
+// DISP_E_MEMBERNOTFOUND when it asks the object for its value).
+constexpr long objectLacksMember = 438;
+}  // namespace
+
 const wchar_t* standardText(long number) {
     switch (number) {
     case error::InvalidCall: return L"Invalid procedure call or argument";
@@ -22,6 +28,7 @@ const wchar_t* standardText(long number) {
     case error::InvalidPropertyValue: return L"Invalid property value";
     case error::EntryPointNotFound: return L"Specified DLL function not found";
     case error::DuplicateKey: return L"This key is already associated with an element of this collection";
+    case objectLacksMember: return L"Object doesn't support this property or method";
     default: return L"";
     }
 }
@@ -46,6 +53,7 @@ long errorNumberOf(HRESULT result) noexcept {
     case E_OUTOFMEMORY: return error::OutOfMemory;
     case E_INVALIDARG: return error::InvalidCall;
     case DISP_E_BADINDEX: return error::SubscriptOutOfRange;
+    case DISP_E_MEMBERNOTFOUND: return objectLacksMember;
     default: return 0;
     }
 }

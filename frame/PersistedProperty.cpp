@@ -233,7 +233,13 @@ HRESULT readPropertyBag(PersistedTable table, IPropertyBag* bag, IErrorLog* log,
                 ::VariantInit(stored.get());
                 return result;
             }
-            read.push_back(coerceValue(row, *stored.get()));
+            // A value already of the row's type is taken as it is, without a copy.
+            VARTYPE wanted = row.type == PersistedType::Text ? VT_BSTR : row.type == PersistedType::Number ? VT_I4 : VT_EMPTY;
+            if (V_VT(stored.get()) == wanted) {
+                read.push_back(std::move(stored));
+            } else {
+                read.push_back(coerceValue(row, *stored.get()));
+            }
         }
         values.swap(read);
         return S_OK;
@@ -250,10 +256,15 @@ HRESULT writePropertyBag(PersistedTable table, const PersistedValues& values, IP
     if (values.size() != table.size()) return E_UNEXPECTED;
     try {
         for (size_t index = 0; index < table.size(); ++index) {
-            Variant value(values[index]);
             // Nothing goes to the store as an empty value, which reads back as Nothing.
-            if (table[index].type == PersistedType::Picture && !V_DISPATCH(value.get())) ::VariantClear(value.get());
-            HRESULT result = bag->Write(table[index].key, value.get());
+            VARIANT* value = const_cast<VARIANT*>(values[index].get());
+            VARIANT nothing;
+            ::VariantInit(&nothing);
+            if (table[index].type == PersistedType::Picture &&
+                ((V_VT(value) != VT_DISPATCH && V_VT(value) != VT_UNKNOWN) || !V_UNKNOWN(value))) {
+                value = &nothing;
+            }
+            HRESULT result = bag->Write(table[index].key, value);
             if (FAILED(result)) return result;
         }
         return S_OK;

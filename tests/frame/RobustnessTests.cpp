@@ -15,6 +15,7 @@
 
 #include "TestSupport.h"
 #include "frame/Catalogue.h"
+#include "frame/ControlSite.h"
 #include "frame/Module.h"
 #include "frame/Platform.h"
 
@@ -205,8 +206,9 @@ const std::map<std::wstring, std::vector<Raises>>& errorsByClass() {
         // Invalid digits (99), the 32-bit and Currency limits and 16-bit lengths (6);
         // a negative identifier length (5).
         {L"OVNumbers", {{nullptr, {6, 99}}, {L"GenerateRandomID", {5}}}},
-        // Domain (5), range (6), division by zero (11) and Null arguments (94).
-        {L"OVMath", {{nullptr, {5, 6, 11, 94}}}},
+        // Domain (5), range (6), division by zero (11), Null arguments (94) and an
+        // object without a default value as the variable of Inc or Dec (438).
+        {L"OVMath", {{nullptr, {5, 6, 11, 94}}, {L"Inc", {438}}, {L"Dec", {438}}}},
         {L"OVStack", {{L"Pop", {9}}, {L"Peek", {9}}}},
         {L"OVLinkedList", {{nullptr, {9}}, {L"SetSize", {5}}}},
         // Byte counts beyond Currency (6); a volume text that fills its whole buffer (5).
@@ -472,6 +474,61 @@ TEST(Robustness, NullPointersThroughTheDualVtable) {
         EXPECT_EQ(objectsBefore, module::liveObjects()) << "objects left by " << std::string(entry.name, entry.name + wcslen(entry.name));
     }
     EXPECT_GE(classes, 21);
+    EXPECT_EQ(objectsBefore, module::liveObjects());
+}
+
+// The same random calls on every control placed in a container: sited, connected to
+// its property-change point, initialised, at run time and at design time.
+TEST(Robustness, RandomLateBoundCallsOnSitedControls) {
+    Sandbox sandbox;
+    std::mt19937 random(20261208);
+    ArgumentPool pool(random);
+    long objectsBefore = module::liveObjects();
+    int controls = 0;
+    for (const ClassEntry& entry : catalogue()) {
+        if (entry.kind != ClassKind::Control || !entry.create) continue;
+        auto known = errorsByClass().find(entry.name);
+        if (known == errorsByClass().end()) continue;  // the test above reports it
+        for (bool userMode : {true, false}) {
+            SCOPED_TRACE(testing::Message() << std::string(entry.name, entry.name + wcslen(entry.name))
+                                            << (userMode ? " at run time" : " at design time"));
+            ++controls;
+            ComPtr<IUnknown> created;
+            ASSERT_EQ(S_OK, entry.create(IID_IUnknown, created.putVoid()));
+            ComPtr<ControlSite> site = ControlSite::create(userMode);
+            ComPtr<IDispatch> object = siteControl(created.get(), site.get());
+            ComPtr<IDispatch> witness;
+            ASSERT_EQ(S_OK, entry.create(IID_IDispatch, witness.putVoid()));
+            for (const MemberShape& member : membersOf(object.get())) {
+                for (int round = 0; round < 10; ++round) {
+                    std::vector<std::unique_ptr<test::Variable>> storage;
+                    size_t count = pool.pick(static_cast<size_t>(member.parameters) + 2);
+                    std::vector<VARIANT> arguments(count);
+                    for (VARIANT& argument : arguments) pool.make(&argument, storage, witness.get());
+                    DISPID put = DISPID_PROPERTYPUT;
+                    WORD flags = round % 3 == 2 && count ? WORD(DISPATCH_PROPERTYPUT)
+                                                         : WORD(DISPATCH_METHOD | DISPATCH_PROPERTYGET);
+                    DISPPARAMS params{count ? arguments.data() : nullptr, flags == DISPATCH_PROPERTYPUT ? &put : nullptr,
+                                      static_cast<UINT>(count), flags == DISPATCH_PROPERTYPUT ? 1u : 0u};
+                    VARIANT result;
+                    ::VariantInit(&result);
+                    EXCEPINFO exception{};
+                    HRESULT outcome = object->Invoke(member.id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result,
+                                                     &exception, nullptr);
+                    std::string why;
+                    EXPECT_TRUE(acceptable(known->second, member.name, outcome, exception, why))
+                        << "member " << std::string(member.name.begin(), member.name.end()) << ": " << why;
+                    ::VariantClear(&result);
+                    ::SysFreeString(exception.bstrDescription);
+                    ::SysFreeString(exception.bstrSource);
+                    ::SysFreeString(exception.bstrHelpFile);
+                    for (VARIANT& argument : arguments) ::VariantClear(&argument);
+                }
+            }
+            closeControl(object.get(), site.get());
+        }
+    }
+    EXPECT_GE(controls, 28);
     EXPECT_EQ(objectsBefore, module::liveObjects());
 }
 
