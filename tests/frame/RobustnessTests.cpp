@@ -231,6 +231,11 @@ const std::map<std::wstring, std::vector<Raises>>& errorsByClass() {
         // This platform's shell32 has no SHGetFolderLocationA, which the fallback binds
         // by name: the runtime's missing-entry-point error (453).
         {L"OVFolderSelect", {{nullptr, {453}}}},
+        {L"OVSplashScreen", {}},
+        {L"OVAboutBox", {}},
+        // The design pages publish no members of their own.
+        {L"ppageAboutBoxDesign", {}},
+        {L"ppageSplashScreenDesign", {}},
         {L"OVRegistryKey", {}},
         {L"OVRegistryValue", {}},
         {L"OVFolderSelectValue", {}},
