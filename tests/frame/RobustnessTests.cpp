@@ -343,7 +343,9 @@ TEST(Robustness, RandomLateBoundCallsOnEveryClass) {
         ASSERT_EQ(S_OK, entry.create(IID_IDispatch, witness.putVoid()));
         std::vector<MemberShape> members = membersOf(object.get());
         // The design pages publish no members: only the unknown one is called on them.
-        if (entry.kind != ClassKind::PropertyPage) ASSERT_FALSE(members.empty());
+        if (entry.kind != ClassKind::PropertyPage) {
+            ASSERT_FALSE(members.empty());
+        }
         // Every member must be reached: a dispatcher that turned every call away would
         // otherwise pass. A member counts as reached when a call completed or the member
         // itself raised.
@@ -471,8 +473,10 @@ TEST(Robustness, NullPointersThroughTheDualVtable) {
             }
             vtableInfo->ReleaseFuncDesc(function);
         }
-        // Every class has members that deliver a result through a pointer.
-        EXPECT_GT(calls, 0) << "no member called with null pointers";
+        // Every class but the design pages has members that deliver a result through a pointer.
+        if (entry.kind != ClassKind::PropertyPage) {
+            EXPECT_GT(calls, 0) << "no member called with null pointers";
+        }
         vtableInfo->ReleaseTypeAttr(attributes);
         dual.reset();
         object.reset();
