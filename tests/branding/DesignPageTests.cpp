@@ -156,20 +156,21 @@ std::wstring controlName(HWND window) {
     return buffer;
 }
 
+struct NameSearch {
+    const std::wstring* name;
+    HWND found;
+};
+
+BOOL CALLBACK matchName(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<NameSearch*>(data);
+    if (controlName(window) != *search->name) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
 HWND findNamed(HWND parent, const std::wstring& name) {
-    struct Search {
-        const std::wstring* name;
-        HWND found;
-    } search{&name, nullptr};
-    ::EnumChildWindows(
-        parent,
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(data);
-            if (controlName(window) != *search->name) return TRUE;
-            search->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    NameSearch search{&name, nullptr};
+    ::EnumChildWindows(parent, matchName, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -772,18 +773,17 @@ struct FrameVisit {
     bool saved = false;
 };
 
+BOOL CALLBACK matchFrame(HWND window, LPARAM data) {
+    wchar_t className[16] = {};
+    ::GetClassNameW(window, className, 16);
+    if (::lstrcmpW(className, L"#32770") != 0 || !::IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(data) = window;
+    return FALSE;
+}
+
 HWND findFrame(DWORD thread) {
     HWND found = nullptr;
-    ::EnumThreadWindows(
-        thread,
-        [](HWND window, LPARAM data) -> BOOL {
-            wchar_t className[16] = {};
-            ::GetClassNameW(window, className, 16);
-            if (::lstrcmpW(className, L"#32770") != 0 || !::IsWindowVisible(window)) return TRUE;
-            *reinterpret_cast<HWND*>(data) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    ::EnumThreadWindows(thread, matchFrame, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
