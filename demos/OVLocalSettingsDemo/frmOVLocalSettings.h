@@ -1,0 +1,8 @@
+// OVLocalSettingsDemo: the locale settings read-outs.
+#pragma once
+
+#include "common/DemoForm.h"
+
+namespace orvane::demo {
+extern const DemoProgram localSettingsDemo;
+}

@@ -1,0 +1,47 @@
+// Late-bound calls on a control by dispatch identifier, the way the demonstration
+// programs make them: arguments as Variant values in declaration order, the result a
+// Variant, a failed call raised as the runtime error it carries.
+#pragma once
+
+#include <windows.h>
+#include <oaidl.h>
+
+#include <string>
+#include <vector>
+
+#include "frame/Handles.h"
+
+namespace orvane::demo {
+
+// Dispatch identifiers as the catalogue numbers them.
+constexpr DISPID method(int n) { return static_cast<DISPID>(0x60030000 + n); }
+constexpr DISPID property(int n) { return static_cast<DISPID>(0x68030000 + n); }
+
+class LateBound {
+public:
+    LateBound() = default;
+    explicit LateBound(ComPtr<IDispatch> object) : object_(std::move(object)) {}
+
+    IDispatch* get() const noexcept { return object_.get(); }
+    explicit operator bool() const noexcept { return static_cast<bool>(object_); }
+
+    // A method call (or a property read with arguments).
+    Variant call(DISPID member, std::vector<Variant> arguments = {}) const;
+    Variant get(DISPID member) const;
+    void put(DISPID member, const Variant& value) const;
+
+private:
+    Variant invoke(DISPID member, WORD flags, std::vector<Variant>& arguments) const;
+    ComPtr<IDispatch> object_;
+};
+
+// The object a Variant holds; error 91 when it holds none.
+LateBound objectIn(const Variant& value);
+
+// Variant builders for the arguments.
+Variant integerValue(short value);
+Variant longValue(long value);
+Variant doubleValue(double value);
+Variant textValue(const std::wstring& text);
+
+}  // namespace orvane::demo

@@ -1,0 +1,50 @@
+// A demonstration form opened in this process, with the library's classes served from
+// it and the errors no handler takes collected instead of ending the test.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "DemoDriver.h"
+#include "forms/Program.h"
+
+namespace orvane::demo::test {
+
+class DemoTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { serveClassesInProcess(); }
+
+    void SetUp() override {
+        forms::setUnhandledErrorPolicy([this](const RuntimeError& error) { escaped.push_back(error); });
+    }
+    void TearDown() override {
+        demo_.reset();
+        forms::setUnhandledErrorPolicy({});
+    }
+
+    DemoForm& open(const DemoProgram& program) {
+        demo_ = std::make_unique<DemoForm>(program);
+        demo_->show();
+        return *demo_;
+    }
+    HWND window() { return demo_->form().hwnd(); }
+    HWND control(std::wstring_view name, int index = 0) {
+        HWND found = findControl(window(), name, index);
+        EXPECT_TRUE(found) << "no control answers the name " << std::string(name.begin(), name.end());
+        return found;
+    }
+    std::wstring text(std::wstring_view name, int index = 0) { return textOf(control(name, index)); }
+    void press(std::wstring_view name) { click(control(name)); }
+    void type(std::wstring_view name, const std::wstring& value) { typeInto(control(name), value); }
+    void pick(std::wstring_view name, const std::wstring& entry) { choose(control(name), entry); }
+    // The number of the one error that escaped the handlers (0 when none did).
+    long escapedError() const { return escaped.empty() ? 0 : escaped.front().number(); }
+
+    std::vector<RuntimeError> escaped;
+    std::unique_ptr<DemoForm> demo_;
+};
+
+}  // namespace orvane::demo::test

@@ -1,0 +1,319 @@
+// The disk, icon and system programs with their platform calls redirected: nothing here
+// suspends the machine, changes the display mode or opens a help viewer.
+#include <cstring>
+
+#include "DemoFixture.h"
+#include "OVDiskInfoDemo/frmOVDiskInfo.h"
+#include "OVExtractIconDemo/frmOVExtractIcon.h"
+#include "OVHelpDemo/frmOVHelp.h"
+#include "OVHyperLinkDemo/frmOVHyperLink.h"
+#include "OVLocalSettingsDemo/frmOVLocalSettings.h"
+#include "OVMemoryDemo/frmOVMemory.h"
+#include "OVPowerDemo/frmOVPower.h"
+#include "OVScreenModesDemo/frmOVScreenModes.h"
+#include "OVWinVersionDemo/frmOVWinVersion.h"
+#include "frame/Catalogue.h"
+#include "common/DisplayText.h"
+#include "frame/Platform.h"
+#include "frame/Runtime.h"
+
+namespace orvane::demo::test {
+namespace {
+
+namespace k32 = platform::kernel32;
+namespace u32 = platform::user32;
+
+bool creatable(const wchar_t* className) {
+    for (const ClassEntry& entry : catalogue()) {
+        if (std::wstring(entry.name) == className) return entry.create != nullptr;
+    }
+    return false;
+}
+
+bool isBooleanText(const std::wstring& text) { return text == L"True" || text == L"False"; }
+
+using DiskInfoDemoTest = DemoTest;
+
+TEST_F(DiskInfoDemoTest, ShowsTheChosenDrive) {
+    open(diskInfoDemo);
+    EXPECT_EQ(L"Orvane Suite: OVDiskInfo", textOf(window()));
+    EXPECT_EQ(L"General Info:", text(L"Frame1"));
+    EXPECT_EQ(L"Fixed Hard Disk", text(L"txtType"));
+    EXPECT_EQ(L"True", text(L"txtISFIXED"));
+    EXPECT_EQ(L"False", text(L"txtISCDROM"));
+    EXPECT_FALSE(text(L"txtTotalSpace").empty());
+    EXPECT_NE(std::wstring::npos, text(L"txtTotalSpace").find(L','));
+    EXPECT_EQ(0, escapedError());
+}
+
+TEST_F(DiskInfoDemoTest, DriveWithoutAMedium) {
+    auto volume = k32::GetVolumeInformationA.fake([](LPCSTR, LPSTR, DWORD, LPDWORD, LPDWORD, LPDWORD, LPSTR, DWORD) {
+        ::SetLastError(ERROR_NOT_READY);
+        return FALSE;
+    });
+    auto space = k32::GetDiskFreeSpaceExA.fake([](LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER) {
+        ::SetLastError(ERROR_NOT_READY);
+        return FALSE;
+    });
+    auto type = k32::GetDriveTypeA.fake([](LPCSTR) -> UINT { return DRIVE_CDROM; });
+    DemoForm& demo = open(diskInfoDemo);
+    EXPECT_EQ(L"", text(L"txtVolume"));
+    EXPECT_EQ(L"", text(L"txtFileSystem"));
+    EXPECT_EQ(L"CD-ROM / DVD-ROM", text(L"txtType"));
+    EXPECT_EQ(runtime::toText(*demo.control().call(method(8)).get()).c_str(), text(L"txtSerial"));
+    EXPECT_EQ(L"", text(L"txtFreeSpace"));
+    EXPECT_EQ(L"", text(L"txtTotalSpace"));
+    for (const wchar_t* box : {L"txtISNTFS", L"txtISFAT32", L"txtISFAT16"}) EXPECT_EQ(L"False", text(box));
+    EXPECT_EQ(L"True", text(L"txtISCDROM"));
+    EXPECT_EQ(0, escapedError());
+}
+
+using ExtractIconDemoTest = DemoTest;
+
+// A folder with a file of three icons and one of none, told apart by name.
+struct IconFiles {
+    std::wstring folder;
+    IconFiles() {
+        wchar_t temp[MAX_PATH] = {};
+        ::GetTempPathW(MAX_PATH, temp);
+        folder = std::wstring(temp) + L"orvane-icon-demo";
+        ::CreateDirectoryW(folder.c_str(), nullptr);
+        for (const wchar_t* name : {L"\\three.dll", L"\\none.exe"}) {
+            HANDLE file = ::CreateFileW((folder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+            ::CloseHandle(file);
+        }
+    }
+    ~IconFiles() {
+        ::DeleteFileW((folder + L"\\three.dll").c_str());
+        ::DeleteFileW((folder + L"\\none.exe").c_str());
+        ::RemoveDirectoryW(folder.c_str());
+    }
+};
+
+void pickFile(HWND files, const std::wstring& name) {
+    LRESULT position = ::SendMessageW(files, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                      reinterpret_cast<LPARAM>(name.c_str()));
+    ::SendMessageW(files, LB_SETCURSEL, position, 0);
+    ::SendMessageW(::GetParent(files), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(files), LBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(files));
+}
+
+TEST_F(ExtractIconDemoTest, FileWithThreeIconsThenOneWithNone) {
+    IconFiles files;
+    std::vector<int> drawn;
+    auto extract = platform::shell32::ExtractIconExA.fake([&](LPCSTR file, int index, HICON* large, HICON* small,
+                                                              UINT) -> UINT {
+        bool three = std::strstr(file, "three.dll") != nullptr;
+        if (index == -1) return three ? 3 : 0;
+        drawn.push_back(index);
+        if (large) *large = ::CopyIcon(::LoadIconW(nullptr, IDI_APPLICATION));
+        if (small) *small = nullptr;
+        return 1;
+    });
+    DemoForm& demo = open(extractIconDemo);
+    EXPECT_EQ(L"No File Selected.", text(L"lblIconsCount"));
+    EXPECT_EQ(L"Icon #?", text(L"lblIconIndex"));
+    demo[L"Dir1"].setPath(files.folder);
+    EXPECT_EQ(files.folder, demo[L"File1"].path());
+
+    pickFile(control(L"File1"), L"three.dll");
+    EXPECT_EQ(L"Specify the Icon you want to display (1 to 3):", text(L"lblIconsCount"));
+    EXPECT_EQ(L"Icon #1", text(L"lblIconIndex"));
+    EXPECT_EQ(3, demo[L"IconScroll"].maximum());
+    EXPECT_TRUE(demo[L"IconScroll"].enabled());
+    ASSERT_FALSE(drawn.empty());
+    EXPECT_EQ(0, drawn.back());  // icon #1 is the file's first icon
+    saveScreenshot(window(), L"inprocess-OVExtractIconDemo-three");
+
+    demo[L"IconScroll"].setValue(3);
+    EXPECT_EQ(L"Icon #3", text(L"lblIconIndex"));
+    EXPECT_EQ(2, drawn.back());
+
+    pickFile(control(L"File1"), L"none.exe");
+    EXPECT_EQ(L"No Icons Found!", text(L"lblIconsCount"));
+    EXPECT_EQ(L"Icon #?", text(L"lblIconIndex"));
+    EXPECT_FALSE(demo[L"IconScroll"].enabled());
+    EXPECT_EQ(0, demo[L"IconScroll"].value());
+    EXPECT_EQ(0, escapedError());
+}
+
+using PowerDemoTest = DemoTest;
+
+TEST_F(PowerDemoTest, ReadOutsAndRedirectedHibernateAndSuspend) {
+    auto status = k32::GetSystemPowerStatus.fake([](LPSYSTEM_POWER_STATUS record) {
+        std::memset(record, 0, sizeof *record);
+        record->ACLineStatus = 1;
+        record->BatteryFlag = 8;  // charging
+        return TRUE;
+    });
+    std::vector<std::pair<BOOL, BOOL>> requests;
+    auto power = k32::SetSystemPowerState.fake([&](BOOL suspend, BOOL force) {
+        requests.emplace_back(suspend, force);
+        return TRUE;
+    });
+    open(powerDemo);
+    EXPECT_EQ(L"Monitor battery power levels in laptop computers, and invoke suspend && hibernate modes with easy to "
+              L"use method and events.",
+              text(L"Label2"));
+    EXPECT_EQ(L"True", text(L"txtAC"));
+    EXPECT_EQ(L"True", text(L"txtCharging"));
+    EXPECT_EQ(L"False", text(L"txtCritical"));
+    for (const wchar_t* box : {L"txtFull", L"txtHiber", L"txtHibernate", L"txtLow", L"txtPower", L"txtShutDown",
+                               L"txtSleep", L"txtSpin", L"txtSuspend", L"txtThermal", L"txtWake"}) {
+        EXPECT_TRUE(isBooleanText(text(box))) << std::string(box, box + std::wcslen(box));
+    }
+    type(L"txtAC", L"unchanged");
+    press(L"cmdHibernate");
+    press(L"cmdSuspend");
+    ASSERT_EQ(2u, requests.size());
+    EXPECT_EQ(FALSE, requests[0].first);
+    EXPECT_EQ(TRUE, requests[1].first);
+    EXPECT_EQ(L"unchanged", text(L"txtAC"));
+}
+
+using ScreenModesDemoTest = DemoTest;
+
+TEST_F(ScreenModesDemoTest, RefusedModeLeavesTheCurrentOne) {
+    auto listed = u32::EnumDisplaySettingsA.fake([](LPCSTR, DWORD, DEVMODEA* mode) {
+        mode->dmPelsWidth = 1280;
+        mode->dmPelsHeight = 1024;
+        mode->dmBitsPerPel = 24;
+        return TRUE;
+    });
+    std::vector<DWORD> tried;
+    auto change = u32::ChangeDisplaySettingsA.fake([&](DEVMODEA* mode, DWORD flags) -> LONG {
+        tried.push_back(mode->dmPelsWidth);
+        return flags == CDS_TEST ? DISP_CHANGE_BADMODE : DISP_CHANGE_SUCCESSFUL;
+    });
+    auto broadcast = u32::SendMessageA.fake([](HWND, UINT, WPARAM, LPARAM) -> LRESULT { return 0; });
+    open(screenModesDemo);
+    EXPECT_EQ(L"Obtain information about every screen mode available to the display adapter, and switch screen modes "
+              L"\"on the fly\".",
+              text(L"Label2"));
+    EXPECT_EQ(L"24bits", text(L"txtbit"));
+    EXPECT_EQ(L"1024", text(L"txtHeight"));
+    EXPECT_EQ(L"1280", text(L"txtWidth"));
+    EXPECT_EQ((std::vector<std::wstring>{L"640 x 480", L"800 x 600", L"1024 x 768", L"1280 x 1024", L"1600 x 1200"}),
+              entriesOf(control(L"cboModes")));
+    type(L"txtHeight", L"");
+    pick(L"cboModes", L"800 x 600");
+    ASSERT_EQ(1u, tried.size());
+    EXPECT_EQ(800u, tried[0]);
+    EXPECT_EQ(L"1024", text(L"txtHeight"));
+    EXPECT_EQ(L"1280", text(L"txtWidth"));
+    EXPECT_EQ(0, escapedError());
+}
+
+using MemoryDemoTest = DemoTest;
+
+TEST_F(MemoryDemoTest, ZeroIsEmptyAndTwoGigabytesShowNegative) {
+    auto memory = k32::GlobalMemoryStatus.fake([](LPMEMORYSTATUS record) {
+        std::memset(record, 0, sizeof *record);
+        record->dwLength = sizeof *record;
+        record->dwMemoryLoad = 0;
+        // 2 GiB: negative as a Long, then reported in kilobytes.
+        record->dwTotalPhys = 0x80000000u;
+        record->dwAvailPhys = SIZE_T{1234567} * 1024;
+        return;
+    });
+    open(memoryDemo);
+    EXPECT_EQ(L"", text(L"txtMemoryLoad"));
+    EXPECT_EQ(L"-2,097,152", text(L"txtTotalPhysical"));
+    EXPECT_EQ(L"1,234,567", text(L"txtAvailablePhysical"));
+    auto captions = demo_->form().controlArray(L"lblGeneric");
+    ASSERT_EQ(10u, captions.size());
+    EXPECT_EQ(L"AllocGranularity:", textOf(captions[0]->hwnd()));
+    EXPECT_EQ(L"TotalVirtual:", textOf(captions[9]->hwnd()));
+    EXPECT_EQ(L"lblGeneric", controlName(captions[9]->hwnd()));
+    EXPECT_EQ(0, escapedError());
+}
+
+TEST(DemoDisplayTextTest, GroupedTextAsFormatWritesIt) {
+    EXPECT_EQ(L"", groupedText(*longValue(0).get()));
+    EXPECT_EQ(L"999", groupedText(*longValue(999).get()));
+    EXPECT_EQ(L"1,000", groupedText(*longValue(1000).get()));
+    EXPECT_EQ(L"-12,345,678", groupedText(*longValue(-12345678).get()));
+    EXPECT_EQ(L"3", groupedText(*doubleValue(2.5).get()));
+    Variant bytes;
+    V_VT(bytes.get()) = VT_CY;
+    V_CY(bytes.get()).int64 = 5368709120LL * 10000;  // 5 GiB
+    EXPECT_EQ(L"5,368,709,120", groupedText(*bytes.get()));
+}
+
+using ReadOutDemoTest = DemoTest;
+
+TEST_F(ReadOutDemoTest, VersionAndLocaleFormsFillEveryBox) {
+    open(winVersionDemo);
+    EXPECT_EQ(L"Obtain detailed Windows version information.", text(L"Label2"));
+    EXPECT_FALSE(text(L"txtMajor").empty());
+    EXPECT_FALSE(text(L"txtSystem").empty());
+    for (const wchar_t* box : {L"txtWin2K", L"txtWin32", L"txtWin95", L"txtWin98", L"txtWinME", L"txtWinNT",
+                               L"txtWinXP"}) {
+        EXPECT_TRUE(isBooleanText(text(box)));
+    }
+    EXPECT_EQ(L"True", text(L"txtWin32"));
+    open(localSettingsDemo);
+    EXPECT_EQ(L"Orvane Suite: OVLocalSettings", textOf(window()));
+    EXPECT_EQ(L"OVLocalSettings Control", text(L"Label1"));
+    EXPECT_EQ(L"-", text(L"txtNegative"));
+    EXPECT_FALSE(text(L"txtDecimal").empty());
+    EXPECT_FALSE(text(L"txtSysLangID").empty());
+    EXPECT_EQ(0, escapedError());
+}
+
+using ShellDemoTest = DemoTest;
+
+TEST_F(ShellDemoTest, HelpFilesGoToTheComponentEvenWhenMissing) {
+    if (!creatable(L"OVHelp")) GTEST_SKIP() << "OVHelp is not built yet";
+    std::vector<std::string> winHelp, htmlHelp;
+    std::vector<UINT> commands;
+    auto win = u32::WinHelpA.fake([&](HWND, LPCSTR file, UINT command, ULONG_PTR) {
+        winHelp.push_back(file ? file : "");
+        commands.push_back(command);
+        return FALSE;
+    });
+    auto html = platform::hhctrl::HtmlHelpA.fake([&](HWND, LPCSTR file, UINT command, DWORD_PTR) -> HWND {
+        htmlHelp.push_back(file ? file : "");
+        commands.push_back(command);
+        return nullptr;
+    });
+    open(helpDemo);
+    EXPECT_EQ(L"c:\\windows\\help\\windows.hlp", text(L"txtHLP"));
+    type(L"txtCHM", L"c:\\no such folder\\missing.chm");
+    press(L"cmdHLP");
+    press(L"cmdCHM");
+    ASSERT_EQ(1u, winHelp.size());
+    ASSERT_EQ(1u, htmlHelp.size());
+    EXPECT_EQ("c:\\windows\\help\\windows.hlp", winHelp[0]);
+    EXPECT_EQ("c:\\no such folder\\missing.chm", htmlHelp[0]);
+    EXPECT_EQ((std::vector<UINT>{9, 0}), commands);
+    EXPECT_EQ(0, escapedError());
+}
+
+TEST_F(ShellDemoTest, LinksOpenThroughTheShellAndLightUpUnderThePointer) {
+    if (!creatable(L"OVHyperLink")) GTEST_SKIP() << "OVHyperLink is not built yet";
+    std::vector<std::string> opened;
+    auto shell = platform::shell32::ShellExecuteA.fake([&](HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR, INT) {
+        opened.push_back(file ? file : "");
+        return reinterpret_cast<HINSTANCE>(33);
+    });
+    DemoForm& demo = open(hyperLinkDemo);
+    HWND website = control(L"lblWebsite");
+    HWND mail = control(L"lblEMail");
+    for (HWND link : {website, mail}) {
+        ::SendMessageW(::GetParent(link), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(link), STN_CLICKED),
+                       reinterpret_cast<LPARAM>(link));
+    }
+    ASSERT_EQ(2u, opened.size());
+    EXPECT_EQ(std::string(textOf(website).begin(), textOf(website).end()), opened[0]);
+    EXPECT_EQ("mailto:" + std::string(textOf(mail).begin(), textOf(mail).end()), opened[1]);
+
+    ::SendMessageW(website, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(0xFF0000u, demo[L"lblWebsite"].foreColor());
+    ::SendMessageW(window(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 300));
+    EXPECT_EQ(0u, demo[L"lblWebsite"].foreColor());
+    EXPECT_EQ(0u, demo[L"lblEMail"].foreColor());
+}
+
+}  // namespace
+}  // namespace orvane::demo::test
