@@ -27,6 +27,8 @@
 #include "shell/OVHyperLink.h"
 #include "branding/OVSplashScreen.h"
 #include "branding/OVAboutBox.h"
+#include "branding/ppageAboutBoxDesign.h"
+#include "branding/ppageSplashScreenDesign.h"
 
 namespace orvane {
 
@@ -59,8 +61,9 @@ const ClassEntry entries[] = {
     {&CLSID_OVRegistryValues, L"OVRegistryValues", K::Global, 0, &createInstance<OVRegistryValues>},
     {&CLSID_OVFolderSelectValue, L"OVFolderSelectValue", K::Global, 0, &createInstance<OVFolderSelectValue>},
     {&CLSID_OVFolderSelectValues, L"OVFolderSelectValues", K::Global, 0, &createInstance<OVFolderSelectValues>},
-    {&CLSID_ppageAboutBoxDesign, L"ppageAboutBoxDesign", K::PropertyPage, 0, nullptr},
-    {&CLSID_ppageSplashScreenDesign, L"ppageSplashScreenDesign", K::PropertyPage, 0, nullptr},
+    {&CLSID_ppageAboutBoxDesign, L"ppageAboutBoxDesign", K::PropertyPage, 0, &createInstance<ppageAboutBoxDesign>},
+    {&CLSID_ppageSplashScreenDesign, L"ppageSplashScreenDesign", K::PropertyPage, 0,
+     &createInstance<ppageSplashScreenDesign>},
 };
 }  // namespace
 
