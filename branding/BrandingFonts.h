@@ -6,9 +6,9 @@
 namespace orvane::branding {
 
 constexpr forms::FontSpec arial(double size, forms::FontStyle style = forms::Regular) noexcept {
-    forms::FontSpec spec = forms::font(L"Arial", size, style);
-    spec.charset = ANSI_CHARSET;
-    return spec;
+    forms::FontSpec desc = forms::font(L"Arial", size, style);
+    desc.charset = ANSI_CHARSET;
+    return desc;
 }
 
 }  // namespace orvane::branding

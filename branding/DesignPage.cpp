@@ -109,7 +109,7 @@ std::vector<const FormControl*> inTabOrder(const forms::Form& form) {
     }
     std::stable_sort(stops.begin(), stops.end(), [](const FormControl* a, const FormControl* b) {
         auto rank = [](const FormControl* control) {
-            return control->spec().tabIndex < 0 ? 1000000 + control->id() : control->spec().tabIndex;
+            return control->desc().tabIndex < 0 ? 1000000 + control->id() : control->desc().tabIndex;
         };
         return rank(a) < rank(b);
     });

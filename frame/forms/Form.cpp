@@ -55,11 +55,11 @@ HWND parkingWindow() {
     return window.get();
 }
 
-DWORD formStyle(const FormSpec& spec, DWORD& exStyle) {
+DWORD formStyle(const FormSpec& desc, DWORD& exStyle) {
     DWORD style = WS_POPUP | WS_CLIPCHILDREN;
     exStyle = WS_EX_CONTROLPARENT;
-    const bool titleBar = has(spec.style, TitleBar);
-    switch (spec.border) {
+    const bool titleBar = has(desc.style, TitleBar);
+    switch (desc.border) {
     case BorderStyle::None:
         break;
     case BorderStyle::FixedSingle:
@@ -81,13 +81,13 @@ DWORD formStyle(const FormSpec& spec, DWORD& exStyle) {
         exStyle |= WS_EX_TOOLWINDOW;
         break;
     }
-    if (titleBar && has(spec.style, ControlBox)) {
+    if (titleBar && has(desc.style, ControlBox)) {
         style |= WS_SYSMENU;
-        const bool canHaveButtons = spec.border == BorderStyle::FixedSingle || spec.border == BorderStyle::Sizable;
-        if (canHaveButtons && has(spec.style, MinButton)) style |= WS_MINIMIZEBOX;
-        if (canHaveButtons && has(spec.style, MaxButton)) style |= WS_MAXIMIZEBOX;
+        const bool canHaveButtons = desc.border == BorderStyle::FixedSingle || desc.border == BorderStyle::Sizable;
+        if (canHaveButtons && has(desc.style, MinButton)) style |= WS_MINIMIZEBOX;
+        if (canHaveButtons && has(desc.style, MaxButton)) style |= WS_MAXIMIZEBOX;
     }
-    if (has(spec.style, InTaskbar)) {
+    if (has(desc.style, InTaskbar)) {
         exStyle |= WS_EX_APPWINDOW;
     } else if (!titleBar) {
         // Without a caption bar a tool window looks the same and keeps off the task bar.
@@ -98,10 +98,10 @@ DWORD formStyle(const FormSpec& spec, DWORD& exStyle) {
 
 }  // namespace
 
-Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls, HandlerMap handlers)
-    : spec_(spec), table_(controls), handlers_(std::move(handlers)), backColor_(spec.backColor),
-      foreColor_(spec.foreColor), font_(spec.font.empty() ? DefaultFormFont : spec.font),
-      autoRedraw_(has(spec.style, AutoRedraw)) {}
+Form::Form(const FormSpec& desc, std::span<const ControlSpec> controls, HandlerMap handlers)
+    : spec_(desc), table_(controls), handlers_(std::move(handlers)), backColor_(desc.backColor),
+      foreColor_(desc.foreColor), font_(desc.font.empty() ? DefaultFormFont : desc.font),
+      autoRedraw_(has(desc.style, AutoRedraw)) {}
 
 Form::Form(const FormDefinition& definition)
     : Form(definition.form, definition.controls, definition.handlers ? definition.handlers() : HandlerMap{}) {}
@@ -376,7 +376,7 @@ FormControl* Form::controlByWindow(HWND window) noexcept {
 }
 
 POINT Form::containerOrigin(const FormControl& control) const noexcept {
-    const wchar_t* container = control.spec().container;
+    const wchar_t* container = control.desc().container;
     if (!container || !*container) return POINT{0, 0};
     for (auto& candidate : controls_) {
         if (candidate.get() != &control && candidate->kind() == Kind::Frame &&
@@ -410,7 +410,7 @@ bool Form::tabFrom(HWND focus, bool backwards) {
     if (stops.empty()) return false;
     std::stable_sort(stops.begin(), stops.end(), [](const FormControl* a, const FormControl* b) {
         auto rank = [](const FormControl* control) {
-            return control->spec().tabIndex < 0 ? 1000000 + control->id() : control->spec().tabIndex;
+            return control->desc().tabIndex < 0 ? 1000000 + control->id() : control->desc().tabIndex;
         };
         return rank(a) < rank(b);
     });

@@ -19,7 +19,7 @@ class Surface;
 
 class Form {
 public:
-    Form(const FormSpec& spec, std::span<const ControlSpec> controls, HandlerMap handlers = {});
+    Form(const FormSpec& desc, std::span<const ControlSpec> controls, HandlerMap handlers = {});
     explicit Form(const FormDefinition& definition);
     ~Form();
     Form(const Form&) = delete;
@@ -29,7 +29,7 @@ public:
     // the same object loads afresh on its next use.
     static Form& instance(const FormDefinition& definition);
 
-    const FormSpec& spec() const noexcept { return spec_; }
+    const FormSpec& desc() const noexcept { return spec_; }
     const wchar_t* name() const noexcept { return spec_.name; }
 
     // Creates the windows and runs Load; does nothing when loaded. Every member below

@@ -114,18 +114,18 @@ std::wstring joinPath(const std::wstring& folder, const std::wstring& name) {
 
 }  // namespace
 
-FormControl::FormControl(Form& form, const ControlSpec& spec, int id)
-    : form_(form), spec_(spec), id_(id), style_(spec.style), font_(spec.font),
-      foreColor_(spec.foreColor == DefaultColor ? defaultFore(spec.kind) : spec.foreColor),
-      backColor_(spec.backColor == DefaultColor ? defaultBack(spec.kind) : spec.backColor), left_(spec.left),
-      top_(spec.top), width_(spec.width), height_(spec.height), visible_(!has(spec.style, Hidden)),
-      enabled_(!has(spec.style, Disabled)), minimum_(spec.minimum), maximum_(spec.maximum), value_(spec.value),
-      interval_(spec.interval), pattern_(spec.pattern ? spec.pattern : L"*.*") {
+FormControl::FormControl(Form& form, const ControlSpec& desc, int id)
+    : form_(form), spec_(desc), id_(id), style_(desc.style), font_(desc.font),
+      foreColor_(desc.foreColor == DefaultColor ? defaultFore(desc.kind) : desc.foreColor),
+      backColor_(desc.backColor == DefaultColor ? defaultBack(desc.kind) : desc.backColor), left_(desc.left),
+      top_(desc.top), width_(desc.width), height_(desc.height), visible_(!has(desc.style, Hidden)),
+      enabled_(!has(desc.style, Disabled)), minimum_(desc.minimum), maximum_(desc.maximum), value_(desc.value),
+      interval_(desc.interval), pattern_(desc.pattern ? desc.pattern : L"*.*") {
     if (font_.empty()) font_ = form.font();
-    if (spec.kind == Kind::Shape) {
+    if (desc.kind == Kind::Shape) {
         // A shape draws only what its table gives: no fill, no border by default.
-        foreColor_ = spec.foreColor;
-        backColor_ = spec.backColor;
+        foreColor_ = desc.foreColor;
+        backColor_ = desc.backColor;
     }
 }
 

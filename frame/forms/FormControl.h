@@ -20,13 +20,13 @@ class Surface;
 
 class FormControl {
 public:
-    FormControl(Form& form, const ControlSpec& spec, int id);
+    FormControl(Form& form, const ControlSpec& desc, int id);
     ~FormControl();
     FormControl(const FormControl&) = delete;
     FormControl& operator=(const FormControl&) = delete;
 
     Form& form() const noexcept { return form_; }
-    const ControlSpec& spec() const noexcept { return spec_; }
+    const ControlSpec& desc() const noexcept { return spec_; }
     Kind kind() const noexcept { return spec_.kind; }
     const wchar_t* name() const noexcept { return spec_.name; }
     int index() const noexcept { return spec_.index; }

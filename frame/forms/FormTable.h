@@ -281,7 +281,7 @@ struct HandlerSpec {
 };
 using HandlerMap = std::vector<HandlerSpec>;
 
-// Everything a form is made of. The spans and the specs must outlive every Form built
+// Everything a form is made of. The spans and the descriptions must outlive every Form built
 // from them (tables are static data).
 struct FormDefinition {
     const FormSpec& form;

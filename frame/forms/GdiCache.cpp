@@ -19,11 +19,11 @@ namespace {
 
 using FontKey = std::tuple<std::wstring, int, int, bool, bool, bool, BYTE>;
 
-FontKey keyOf(const FontSpec& spec) {
-    std::wstring face = spec.face ? spec.face : L"";
+FontKey keyOf(const FontSpec& desc) {
+    std::wstring face = desc.face ? desc.face : L"";
     std::transform(face.begin(), face.end(), face.begin(), [](wchar_t c) { return std::towlower(c); });
-    return {face, pointsToFontHeight(spec.size, screenDpiY()), spec.weight, spec.italic, spec.underline,
-            spec.strikeout, spec.charset};
+    return {face, pointsToFontHeight(desc.size, screenDpiY()), desc.weight, desc.italic, desc.underline,
+            desc.strikeout, desc.charset};
 }
 
 std::map<FontKey, std::weak_ptr<SharedFont>>& threadFonts() {
@@ -33,24 +33,24 @@ std::map<FontKey, std::weak_ptr<SharedFont>>& threadFonts() {
 
 }  // namespace
 
-std::shared_ptr<SharedFont> sharedFont(const FontSpec& spec) {
+std::shared_ptr<SharedFont> sharedFont(const FontSpec& desc) {
     auto& fonts = threadFonts();
-    FontKey key = keyOf(spec);
+    FontKey key = keyOf(desc);
     if (auto found = fonts.find(key); found != fonts.end()) {
         if (auto live = found->second.lock()) return live;
     }
     LOGFONTW description{};
     description.lfHeight = std::get<1>(key);
-    description.lfWeight = spec.weight;
-    description.lfItalic = spec.italic;
-    description.lfUnderline = spec.underline;
-    description.lfStrikeOut = spec.strikeout;
-    description.lfCharSet = spec.charset;
+    description.lfWeight = desc.weight;
+    description.lfItalic = desc.italic;
+    description.lfUnderline = desc.underline;
+    description.lfStrikeOut = desc.strikeout;
+    description.lfCharSet = desc.charset;
     description.lfOutPrecision = OUT_DEFAULT_PRECIS;
     description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     description.lfQuality = DEFAULT_QUALITY;
     description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    if (spec.face) ::lstrcpynW(description.lfFaceName, spec.face, LF_FACESIZE);
+    if (desc.face) ::lstrcpynW(description.lfFaceName, desc.face, LF_FACESIZE);
     HFONT handle = ::CreateFontIndirectW(&description);
     if (!handle) raise(error::OutOfMemory);
     auto font = std::make_shared<SharedFont>(handle);
@@ -60,8 +60,8 @@ std::shared_ptr<SharedFont> sharedFont(const FontSpec& spec) {
     return font;
 }
 
-std::shared_ptr<SharedFont> GdiCache::font(const FontSpec& spec) {
-    auto font = sharedFont(spec);
+std::shared_ptr<SharedFont> GdiCache::font(const FontSpec& desc) {
+    auto font = sharedFont(desc);
     if (std::find(fonts_.begin(), fonts_.end(), font) == fonts_.end()) fonts_.push_back(font);
     return font;
 }

@@ -23,11 +23,11 @@ private:
 };
 
 // The thread's font for a description, created when no live one matches.
-std::shared_ptr<SharedFont> sharedFont(const FontSpec& spec);
+std::shared_ptr<SharedFont> sharedFont(const FontSpec& desc);
 
 class GdiCache {
 public:
-    std::shared_ptr<SharedFont> font(const FontSpec& spec);
+    std::shared_ptr<SharedFont> font(const FontSpec& desc);
     HBRUSH brush(Color color);
     void clear() noexcept;
 

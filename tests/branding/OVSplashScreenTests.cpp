@@ -279,8 +279,8 @@ TEST_F(SplashTest, EveryStyleShowsTheDefaultsInItsDesignedPlacesAndType) {
         EXPECT_FALSE(windowStyle & WS_THICKFRAME);
         RECT client{};
         ::GetClientRect(window, &client);
-        EXPECT_EQ(forms::toPixelsX(form.spec().width), client.right);
-        EXPECT_EQ(forms::toPixelsY(form.spec().height), client.bottom);
+        EXPECT_EQ(forms::toPixelsX(form.desc().width), client.right);
+        EXPECT_EQ(forms::toPixelsY(form.desc().height), client.bottom);
 
         EXPECT_EQ(L"License To: Valued Customer", form.control(L"lblLicenseTo").text());
         EXPECT_EQ(L"Your Company", form.control(L"lblCompanyProduct").text());

@@ -296,7 +296,7 @@ TEST_F(FormTest, EveryKindIsAStandardWindowWithItsTableValues) {
         EXPECT_EQ(style & expected.styleBits, expected.styleBits) << std::hex << style;
         EXPECT_EQ(style & expected.absentBits, 0u) << std::hex << style;
 
-        const ControlSpec& row = control.spec();
+        const ControlSpec& row = control.desc();
         POINT origin{0, 0};
         if (row.container) {
             origin = {toPixelsX(form.control(row.container).left()), toPixelsY(form.control(row.container).top())};
@@ -338,8 +338,8 @@ TEST_F(FormTest, SameFontSpecIsOneSharedFontAcrossForms) {
         {Kind::Label, L"lblB", L"b", 0, 300, 600, 255, font(L"ARIAL", 9.75, Bold)},
         {Kind::Label, L"lblC", L"c", 0, 600, 600, 255, font(L"Arial", 9.75, Bold | Italic)},
     };
-    static const FormSpec spec{L"frmFonts", L"", 1500, 1500};
-    Form first(spec, rows), second(spec, rows);
+    static const FormSpec desc{L"frmFonts", L"", 1500, 1500};
+    Form first(desc, rows), second(desc, rows);
     first.load();
     second.load();
     auto fontOf = [](Form& form, const wchar_t* name) {
@@ -450,9 +450,9 @@ TEST_F(FormTest, TabEnterAndEscapeWorkInAModelessFormPumpedBySomebodyElse) {
         ControlSpec{Kind::CommandButton, L"cmdCancel", L"Cancel", 1500, 1000, 1200, 345, {}, DefaultColor, DefaultColor, CancelButton}.tab(1),
         {Kind::TextBox, L"txtSkipped", L"", 120, 1500, 1500, 330, {}, DefaultColor, DefaultColor, NoTabStop},
     };
-    static const FormSpec spec{L"frmKeys", L"Keys", 3000, 2200, BorderStyle::FixedDialog, TitleBar | ControlBox};
+    static const FormSpec desc{L"frmKeys", L"Keys", 3000, 2200, BorderStyle::FixedDialog, TitleBar | ControlBox};
     int okClicks = 0, cancelClicks = 0;
-    Form form(spec, rows,
+    Form form(desc, rows,
               {{L"cmdOK", Event::Click, [&](EventArgs&) { ++okClicks; }},
                {L"cmdCancel", Event::Click, [&](EventArgs&) { ++cancelClicks; }}});
     form.show();
@@ -488,9 +488,9 @@ TEST_F(FormTest, EscapeOnAButtonThatUnloadsClosesTheForm) {
         {Kind::CommandButton, L"cmdOK", L"", 120, 120, 1260, 345, {}, DefaultColor, DefaultColor, DefaultButton | CancelButton},
         {Kind::TextBox, L"Text1", L"OK", 165, 195, 1155, 225, {}, DefaultColor, DefaultColor, ReadOnly | NoTabStop | Align::Center},
     };
-    static const FormSpec spec{L"frmClose", L"Close", 2000, 1000, BorderStyle::FixedDialog, TitleBar | ControlBox};
+    static const FormSpec desc{L"frmClose", L"Close", 2000, 1000, BorderStyle::FixedDialog, TitleBar | ControlBox};
     int unloads = 0;
-    Form form(spec, rows,
+    Form form(desc, rows,
               {{L"cmdOK", Event::Click, [](EventArgs& e) { e.form.unload(); }},
                {nullptr, Event::Unload, [&](EventArgs&) { ++unloads; }}});
     form.show();
@@ -501,7 +501,7 @@ TEST_F(FormTest, EscapeOnAButtonThatUnloadsClosesTheForm) {
     EXPECT_FALSE(form.loaded());
     EXPECT_EQ(unloads, 1);
     // The close button goes through QueryUnload, which may refuse.
-    Form stubborn(spec, rows, {{nullptr, Event::QueryUnload, [](EventArgs& e) {
+    Form stubborn(desc, rows, {{nullptr, Event::QueryUnload, [](EventArgs& e) {
                                     EXPECT_EQ(e.unloadMode, UnloadMode::CloseButton);
                                     e.cancel = true;
                                 }}});
@@ -555,9 +555,9 @@ TEST_F(FormTest, ControlArraysShareANameAndAHandler) {
         ControlSpec{Kind::Label, L"lblGeneric", L"Conversion:", 0, 300, 1500, 255}.element(1),
         ControlSpec{Kind::Label, L"lblGeneric", L"Result:", 0, 600, 1500, 255}.element(2),
     };
-    static const FormSpec spec{L"frmArray", L"", 2000, 1000};
+    static const FormSpec desc{L"frmArray", L"", 2000, 1000};
     int clicked = -1;
-    Form form(spec, rows, {{L"lblGeneric", Event::Click, [&](EventArgs& e) { clicked = e.sender().index(); }}});
+    Form form(desc, rows, {{L"lblGeneric", Event::Click, [&](EventArgs& e) { clicked = e.sender().index(); }}});
     form.load();
     EXPECT_EQ(form.controlArray(L"lblGeneric").size(), 3u);
     EXPECT_EQ(form.control(L"lblGeneric", 1).text(), L"Conversion:");
@@ -572,8 +572,8 @@ TEST_F(FormTest, LabelsSizedToTextGrowAndWrap) {
         {Kind::Label, L"lblAuto", L"short", 120, 120, 3000, 255, font(L"Arial", 8.25), DefaultColor, DefaultColor, AutoSize},
         {Kind::Label, L"lblWarning", L"Warning", 120, 600, 2000, 255, font(L"Arial", 8.25)},
     };
-    static const FormSpec spec{L"frmAuto", L"", 4000, 3000};
-    Form form(spec, rows);
+    static const FormSpec desc{L"frmAuto", L"", 4000, 3000};
+    Form form(desc, rows);
     form.load();
     FormControl& automatic = form.control(L"lblAuto");
     const double shortWidth = automatic.width();
@@ -601,8 +601,8 @@ TEST_F(FormTest, LabelsSizedToTextGrowAndWrap) {
 
 TEST_F(FormTest, ImageBoxesTakeThePictureSizeAndBlankOnesShowNothing) {
     static const ControlSpec rows[] = {{Kind::Image, L"imgLogo", L"", 240, 240, 480, 480}};
-    static const FormSpec spec{L"frmImage", L"", 3000, 3000};
-    Form form(spec, rows);
+    static const FormSpec desc{L"frmImage", L"", 3000, 3000};
+    Form form(desc, rows);
     form.show();
     FormControl& image = form.control(L"imgLogo");
     EXPECT_FALSE(::IsWindowVisible(image.hwnd())) << "no picture yet";
@@ -637,8 +637,8 @@ TEST_F(FormTest, BandsRulesAndTransparentLabelsHaveTheirColours) {
         line(L"Line2", 0, 1800, 4500, 1800, 0x00FFFFFF, 1),
         shape(L"Shape2", 300, 2100, 1500, 600, 0x00FF0000, 0x0000FF00, 1),
     };
-    static const FormSpec spec{L"frmPixels", L"", 4500, 3000, BorderStyle::FixedDialog, NoTitleBar, StartUp::ScreenCentre};
-    Form form(spec, rows);
+    static const FormSpec desc{L"frmPixels", L"", 4500, 3000, BorderStyle::FixedDialog, NoTitleBar, StartUp::ScreenCentre};
+    Form form(desc, rows);
     form.show();
     pump();
     Capture image = capture(form.hwnd());
@@ -673,8 +673,8 @@ TEST_F(FormTest, BandsRulesAndTransparentLabelsHaveTheirColours) {
 
 TEST_F(FormTest, AutoRedrawFormsAndPictureBoxesKeepWhatIsPrinted) {
     static const ControlSpec rows[] = {{Kind::PictureBox, L"picArea", L"", 1500, 0, 1500, 1500, {}, DefaultColor, 0x00FFFFFF}};
-    static const FormSpec spec{L"frmPrint", L"", 3000, 1500, BorderStyle::FixedDialog, AutoRedraw};
-    Form form(spec, rows);
+    static const FormSpec desc{L"frmPrint", L"", 3000, 1500, BorderStyle::FixedDialog, AutoRedraw};
+    Form form(desc, rows);
     form.show();
     for (int line = 0; line < 3; ++line) form.print(L"WWWWWWWW");
     HDC dc = form.control(L"picArea").hdc();
@@ -714,9 +714,9 @@ TEST_F(FormTest, FileAndDirectoryListsReadTheFolder) {
         {Kind::DirListBox, L"Dir1", L"", 0, 400, 2000, 1500},
         ControlSpec{Kind::FileListBox, L"File1", L"", 2100, 400, 2000, 1500}.files(L"*.exe;*.dll"),
     };
-    static const FormSpec spec{L"frmLists", L"", 4200, 2000};
+    static const FormSpec desc{L"frmLists", L"", 4200, 2000};
     std::vector<std::wstring> changes;
-    Form form(spec, rows, {{L"Dir1", Event::Change, [&](EventArgs& e) {
+    Form form(desc, rows, {{L"Dir1", Event::Change, [&](EventArgs& e) {
                                 changes.push_back(e.sender().path());
                                 e.form.control(L"File1").setPath(e.sender().path());
                             }}});
@@ -756,9 +756,9 @@ TEST_F(FormTest, MessageBoxesCanBeReadAndDismissed) {
 
 TEST_F(FormTest, AnUnhandledErrorIsReportedAndEndsTheProgramWithItsNumber) {
     static const ControlSpec rows[] = {{Kind::CommandButton, L"cmdConvert", L"Convert", 0, 0, 1200, 345}};
-    static const FormSpec spec{L"frmFailing", L"Failing", 2000, 1000};
+    static const FormSpec desc{L"frmFailing", L"Failing", 2000, 1000};
     setProgramTitle(L"FormTests");
-    Form form(spec, rows,
+    Form form(desc, rows,
               {{nullptr, Event::Load, [](EventArgs& e) {
                     HWND button = e.form.control(L"cmdConvert").hwnd();
                     ::PostMessageW(e.form.hwnd(), WM_COMMAND, MAKEWPARAM(e.form.control(L"cmdConvert").id(), BN_CLICKED),
@@ -774,11 +774,11 @@ TEST_F(FormTest, AnUnhandledErrorIsReportedAndEndsTheProgramWithItsNumber) {
 
 TEST_F(FormTest, EndUnloadsEverythingAndLeavesTheLoop) {
     static const ControlSpec rows[] = {{Kind::CommandButton, L"cmdClose", L"&Close", 0, 0, 1200, 345}};
-    static const FormSpec spec{L"frmEnd", L"End", 2000, 1000};
+    static const FormSpec desc{L"frmEnd", L"End", 2000, 1000};
     int unloadEvents = 0;
-    Form other(spec, rows);
+    Form other(desc, rows);
     other.show();
-    Form form(spec, rows,
+    Form form(desc, rows,
               {{nullptr, Event::Load, [](EventArgs& e) {
                     ::PostMessageW(e.form.hwnd(), WM_COMMAND, MAKEWPARAM(e.form.control(L"cmdClose").id(), BN_CLICKED),
                                    reinterpret_cast<LPARAM>(e.form.control(L"cmdClose").hwnd()));
@@ -798,8 +798,8 @@ TEST_F(FormTest, LibraryFormsMayKeepErrorsFromEndingTheHost) {
     std::vector<long> reported;
     setUnhandledErrorPolicy([&](const RuntimeError& error) { reported.push_back(error.number()); });
     static const ControlSpec rows[] = {{Kind::CommandButton, L"cmdSysInfo", L"", 0, 0, 1200, 345}};
-    static const FormSpec spec{L"frmPolicy", L"", 2000, 1000};
-    Form form(spec, rows, {{L"cmdSysInfo", Event::Click, [](EventArgs&) { raise(error::FileNotFound); }}});
+    static const FormSpec desc{L"frmPolicy", L"", 2000, 1000};
+    Form form(desc, rows, {{L"cmdSysInfo", Event::Click, [](EventArgs&) { raise(error::FileNotFound); }}});
     form.show();
     ::SendMessageW(form.control(L"cmdSysInfo").hwnd(), BM_CLICK, 0, 0);
     EXPECT_EQ(reported, std::vector<long>{error::FileNotFound});
@@ -807,8 +807,8 @@ TEST_F(FormTest, LibraryFormsMayKeepErrorsFromEndingTheHost) {
 }
 
 TEST_F(FormTest, AnErrorInLoadReachesTheCallerAndLeavesTheFormUnloaded) {
-    static const FormSpec spec{L"frmLoadFails", L"", 2000, 1000};
-    Form form(spec, {}, {{nullptr, Event::Load, [](EventArgs&) { raise(error::TypeMismatch); }}});
+    static const FormSpec desc{L"frmLoadFails", L"", 2000, 1000};
+    Form form(desc, {}, {{nullptr, Event::Load, [](EventArgs&) { raise(error::TypeMismatch); }}});
     try {
         form.show();
         ADD_FAILURE() << "show() returned";
