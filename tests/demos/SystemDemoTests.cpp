@@ -137,6 +137,33 @@ TEST_F(ExtractIconDemoTest, FileWithThreeIconsThenOneWithNone) {
     EXPECT_EQ(0, escapedError());
 }
 
+// A drive that was listed and has gone when it is chosen (a card taken out, a share
+// dropped): the message, and the lists stay where they were.
+TEST_F(ExtractIconDemoTest, ChoosingADriveThatIsNotThereSaysDriveNotReady) {
+    IconFiles files;
+    DemoForm& demo = open(extractIconDemo);
+    demo[L"Dir1"].setPath(files.folder);
+    // The first letter without a drive in this prefix, listed as if it had been there.
+    wchar_t missing = 0;
+    const DWORD drives = ::GetLogicalDrives();
+    for (wchar_t letter = L'q'; letter <= L'z' && !missing; ++letter) {
+        if (!(drives & (1u << (letter - L'a')))) missing = letter;
+    }
+    ASSERT_NE(0, missing);
+    demo[L"Drive1"].addItem(std::wstring(1, missing) + L":");
+    const std::wstring before = demo[L"Drive1"].drive();
+
+    MessageBoxSeen box = answerMessageBox([&] { demo[L"Drive1"].setDrive(std::wstring(1, missing)); },
+                                          L"Drive Not Ready");
+    EXPECT_TRUE(box.seen);
+    EXPECT_EQ(L"Drive not available (Or isn't ready)", box.text);
+    EXPECT_EQ(std::wstring(1, missing) + L":", demo[L"Drive1"].drive()) << "the drive list keeps the choice";
+    EXPECT_NE(before, demo[L"Drive1"].drive());
+    EXPECT_EQ(files.folder, demo[L"Dir1"].path());
+    EXPECT_EQ(files.folder, demo[L"File1"].path());
+    EXPECT_EQ(0, escapedError());
+}
+
 using PowerDemoTest = DemoTest;
 
 TEST_F(PowerDemoTest, ReadOutsAndRedirectedHibernateAndSuspend) {
