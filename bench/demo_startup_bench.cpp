@@ -51,6 +51,14 @@ double startUp(const std::wstring& program, const std::wstring& caption) {
     return elapsed;
 }
 
+// A start that never showed its window (a busy machine can lose one) is tried again,
+// up to three times in all.
+double startUpRetrying(const std::wstring& program, const std::wstring& caption) {
+    double elapsed = -1;
+    for (int attempt = 0; attempt < 3 && elapsed < 0; ++attempt) elapsed = startUp(program, caption);
+    return elapsed;
+}
+
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values.empty() ? 0 : values[values.size() / 2];
@@ -60,16 +68,17 @@ double median(std::vector<double> values) {
 
 int main() {
     std::wstring here = folderOfThisProgram();
-    std::wstring demo = here + L"\\..\\demos\\bin\\OVNumbersDemo.exe";
-    std::wstring bare = here + L"\\BareWindow.exe";
+    // Stripped copies, as the release folder has them (made by the build beside this one).
+    std::wstring demo = here + L"\\startup\\OVNumbersDemo.exe";
+    std::wstring bare = here + L"\\startup\\BareWindow.exe";
     constexpr int rounds = 9;
     std::vector<double> demoTimes, bareTimes;
     // One warm-up each: the first start of a program also loads the platform's DLLs.
     startUp(demo, L"Orvane Suite: OVNumbers");
     startUp(bare, L"Orvane Suite: Bare");
     for (int round = 0; round < rounds; ++round) {
-        double d = startUp(demo, L"Orvane Suite: OVNumbers");
-        double b = startUp(bare, L"Orvane Suite: Bare");
+        double d = startUpRetrying(demo, L"Orvane Suite: OVNumbers");
+        double b = startUpRetrying(bare, L"Orvane Suite: Bare");
         if (d < 0 || b < 0) {
             std::printf("a program did not start (demo %.1f ms, bare %.1f ms)\n", d, b);
             return 1;
