@@ -15,7 +15,25 @@ const wchar_t errorSource[] = L"TVOrvaneSuite";
 
 std::wstring normalizedKey(const std::wstring& key) { return runtime::toUpper(key); }
 size_t hashOf(const std::wstring& key) noexcept { return std::hash<std::wstring>{}(key); }
+
+// The upper-case key of a text argument, made in one string straight from the BSTR.
+std::wstring keyOf(const VARIANT& held) {
+    BSTR text = V_ISBYREF(&held) ? *V_BSTRREF(&held) : V_BSTR(&held);
+    std::wstring key(text ? text : L"", text ? ::SysStringLen(text) : 0);
+    if (!key.empty()) ::CharUpperBuffW(key.data(), static_cast<DWORD>(key.size()));
+    return key;
+}
 }  // namespace
+
+size_t Collection::KeyIndex::slotOf(const std::wstring& key, size_t hash) const noexcept {
+    if (slots_.empty()) return npos;
+    const size_t mask = slots_.size() - 1;
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+        const Slot& slot = slots_[at];
+        if (!slot.entry) return npos;
+        if (slot.hash == hash && slot.entry->key == key) return at;
+    }
+}
 
 Collection::Entry* Collection::KeyIndex::find(const std::wstring& key, size_t hash) const noexcept {
     if (slots_.empty()) return nullptr;
@@ -39,12 +57,23 @@ void Collection::KeyIndex::grow() {
     }
 }
 
-void Collection::KeyIndex::insert(Entry* entry) {
+void Collection::KeyIndex::reserveOne() {
     if ((used_ + 1) * 2 > slots_.size()) grow();
+}
+
+size_t Collection::KeyIndex::probe(const std::wstring& key, size_t hash, bool& taken) const noexcept {
     const size_t mask = slots_.size() - 1;
-    size_t at = entry->hash & mask;
-    while (slots_[at].entry) at = (at + 1) & mask;
-    slots_[at] = Slot{entry->hash, entry};
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+        const Slot& slot = slots_[at];
+        if (!slot.entry || (slot.hash == hash && slot.entry->key == key)) {
+            taken = slot.entry != nullptr;
+            return at;
+        }
+    }
+}
+
+void Collection::KeyIndex::placeAt(size_t slot, Entry* entry) noexcept {
+    slots_[slot] = Slot{entry->hash, entry};
     ++used_;
 }
 
@@ -54,6 +83,11 @@ void Collection::KeyIndex::erase(const Entry* entry) noexcept {
     size_t hole = entry->hash & mask;
     while (slots_[hole].entry && slots_[hole].entry != entry) hole = (hole + 1) & mask;
     if (!slots_[hole].entry) return;
+    eraseSlot(hole);
+}
+
+void Collection::KeyIndex::eraseSlot(size_t hole) noexcept {
+    const size_t mask = slots_.size() - 1;
     // Backward-shift deletion: later members of the probe run move into the hole, so
     // no tombstones are left behind.
     for (size_t next = (hole + 1) & mask; slots_[next].entry; next = (next + 1) & mask) {
@@ -85,7 +119,7 @@ size_t Collection::positionOf(const VARIANT& indexOrKey) const {
     const VARIANT& held = runtime::dereference(indexOrKey);
     VARTYPE type = V_VT(&held) & ~VT_BYREF;
     if (type == VT_BSTR) {
-        std::wstring key = normalizedKey(runtime::bstrText(V_ISBYREF(&held) ? *V_BSTRREF(&held) : V_BSTR(&held)));
+        std::wstring key = keyOf(held);
         Entry* found = byKey_.find(key, hashOf(key));
         if (!found) raise(error::InvalidCall);
         return indexOfEntry(found);
@@ -110,28 +144,29 @@ void Collection::add(const VARIANT& item, const std::wstring* key, const VARIANT
         entry->key = normalizedKey(*key);
         entry->hash = hashOf(entry->key);
         entry->hasKey = true;
-        if (byKey_.find(entry->key, entry->hash)) raise(error::DuplicateKey);
+    }
+    // One walk of the key table finds a duplicate or the free slot the key will take;
+    // the table has room for it first, so nothing after this can move that slot.
+    size_t slot = KeyIndex::npos;
+    if (entry->hasKey) {
+        byKey_.reserveOne();
+        bool taken = false;
+        slot = byKey_.probe(entry->key, entry->hash, taken);
+        if (taken) raise(error::DuplicateKey);
     }
     size_t at = items_.size();
     if (before) at = positionOf(*before);
     if (after) at = positionOf(*after) + 1;
     Entry* stored = entry.get();
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), std::move(entry));
-    if (stored->hasKey) {
-        try {
-            byKey_.insert(stored);
-        } catch (...) {
-            items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(at));
-            throw;
-        }
-    }
+    if (slot != KeyIndex::npos) byKey_.placeAt(slot, stored);
 }
 
 Variant Collection::item(const VARIANT& indexOrKey) const {
     const VARIANT& held = runtime::dereference(indexOrKey);
     if ((V_VT(&held) & ~VT_BYREF) == VT_BSTR) {
         // By key straight from the key table: no walk to find the position.
-        std::wstring key = normalizedKey(runtime::bstrText(V_ISBYREF(&held) ? *V_BSTRREF(&held) : V_BSTR(&held)));
+        std::wstring key = keyOf(held);
         Entry* found = byKey_.find(key, hashOf(key));
         if (!found) raise(error::InvalidCall);
         return found->value;
@@ -149,7 +184,20 @@ void Collection::removeAt(size_t index) {
     items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
-void Collection::remove(const VARIANT& indexOrKey) { removeAt(positionOf(indexOrKey)); }
+void Collection::remove(const VARIANT& indexOrKey) {
+    const VARIANT& held = runtime::dereference(indexOrKey);
+    if ((V_VT(&held) & ~VT_BYREF) != VT_BSTR) {
+        removeAt(positionOf(indexOrKey));
+        return;
+    }
+    // By key: the slot found is the slot emptied, with no second walk of the key table.
+    std::wstring key = keyOf(held);
+    size_t slot = byKey_.slotOf(key, hashOf(key));
+    if (slot == KeyIndex::npos) raise(error::InvalidCall);
+    size_t index = indexOfEntry(byKey_.entryAt(slot));
+    byKey_.eraseSlot(slot);
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
+}
 
 void Collection::remove(long position) {
     if (position < 1 || position > count()) raise(error::SubscriptOutOfRange);

@@ -54,9 +54,16 @@ private:
     // million-item collection to a cache miss or two.
     class KeyIndex {
     public:
+        static constexpr size_t npos = static_cast<size_t>(-1);
         Entry* find(const std::wstring& key, size_t hash) const noexcept;
-        void insert(Entry* entry);
+        size_t slotOf(const std::wstring& key, size_t hash) const noexcept;  // npos when absent
+        Entry* entryAt(size_t slot) const noexcept { return slots_[slot].entry; }
+        // Adding in two steps: room for one more, then the slot a key takes (or holds).
+        void reserveOne();
+        size_t probe(const std::wstring& key, size_t hash, bool& taken) const noexcept;
+        void placeAt(size_t slot, Entry* entry) noexcept;
         void erase(const Entry* entry) noexcept;
+        void eraseSlot(size_t slot) noexcept;
 
     private:
         struct Slot {
