@@ -65,6 +65,18 @@ TEST(Collection, BeforeAndAfter) {
     items->add(vLong(15), nullptr, nullptr, &first);
     const long expected[] = {1, 15, 2, 3};
     for (long n = 1; n <= 4; ++n) EXPECT_EQ(expected[n - 1], V_I4(items->item(n).get()));
+
+    // A keyed add whose place does not exist fails whole: no item, and the key stays free.
+    VARIANT nowhere = vLong(9);
+    const std::wstring newKey = L"k";
+    EXPECT_EQ(error::SubscriptOutOfRange, errorNumber([&] { items->add(vLong(99), &newKey, &nowhere); }));
+    EXPECT_EQ(4, items->count());
+    Bstr k(L"K");
+    EXPECT_EQ(error::InvalidCall, errorNumber([&] { items->item(vText(k)); }));
+    EXPECT_EQ(error::InvalidCall, errorNumber([&] { items->remove(vText(k)); }));
+    EXPECT_EQ(4, items->count());
+    items->add(vLong(42), std::wstring(L"k"));
+    EXPECT_EQ(42, V_I4(items->item(vText(k)).get()));
 }
 
 TEST(Collection, ObjectsAreHeldByReference) {
