@@ -24,18 +24,6 @@ Function Measure(kind)
     Measure = Timer - start
 End Function
 
-' Median and spread of the first n entries of a (sorted in place).
-Function Summary(a, n, scale, digits)
-    Dim i, j, t
-    For i = 0 To n - 2
-        For j = 0 To n - 2 - i
-            If a(j) > a(j + 1) Then t = a(j): a(j) = a(j + 1): a(j + 1) = t
-        Next
-    Next
-    Summary = FormatNumber(a(n \ 2) * scale, digits) & " (" & FormatNumber(a(0) * scale, digits) & " to " & _
-        FormatNumber(a(n - 1) * scale, digits) & ")"
-End Function
-
 Dim ours(9), peer(9), ratio(9)
 For run = 0 To runs - 1
     loopOnly = Measure(0)

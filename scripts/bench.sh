@@ -12,7 +12,11 @@ for source in "$here"/bench/*.cpp; do
   echo "== $name"
   "$here/scripts/wine-run.sh" "$here/build/x64/bench/$name.exe"
 done
+# Each script runs with the shared summary in front of it (see bench/lib/summary.vbs).
+mkdir -p "$here/build/x64/bench-vbs"
 for script in "$here"/bench/*.vbs; do
   echo "== $(basename "$script")"
-  "$here/scripts/wine-run.sh" cscript //nologo "Z:$script"
+  combined=$here/build/x64/bench-vbs/$(basename "$script")
+  cat "$here/bench/lib/summary.vbs" "$script" > "$combined"
+  "$here/scripts/wine-run.sh" cscript //nologo "Z:$combined"
 done
