@@ -165,6 +165,29 @@ STDMETHODIMP OVSplashScreen::setText(Bstr& stored, BSTR value, const wchar_t* na
     });
 }
 
+// The text-or-image rule: setting one member of a pair blanks the other, which is not
+// announced. Everything that can fail is made before either member changes.
+STDMETHODIMP OVSplashScreen::setTextOfPair(Bstr& text, ComPtr<IPictureDisp>& image, BSTR value,
+                                           const wchar_t* name) {
+    return call([&] {
+        Bstr copy(value, ::SysStringLen(value));
+        ComPtr<IPictureDisp> blank = emptyPicture();
+        text = std::move(copy);
+        image = blank;
+        notify(name);
+    });
+}
+
+STDMETHODIMP OVSplashScreen::setImageOfPair(ComPtr<IPictureDisp>& image, Bstr& text, IPictureDisp* value,
+                                            const wchar_t* name) {
+    return call([&] {
+        Bstr empty(L"");
+        image = value;
+        text = std::move(empty);
+        notify(name);
+    });
+}
+
 STDMETHODIMP OVSplashScreen::getPicture(const ComPtr<IPictureDisp>& stored, IPictureDisp** result) {
     return call([&] { *required(result) = stored.copy(); });
 }
@@ -174,13 +197,7 @@ STDMETHODIMP OVSplashScreen::put_LicenseTo(BSTR value) { return setText(licenseT
 STDMETHODIMP OVSplashScreen::get_CompanyName(BSTR* result) { return getText(companyName_, result); }
 
 STDMETHODIMP OVSplashScreen::put_CompanyName(BSTR value) {
-    return call([&] {
-        Bstr text(value, ::SysStringLen(value));
-        ComPtr<IPictureDisp> blank = emptyPicture();
-        companyName_ = std::move(text);
-        companyNameImage_ = blank;
-        notify(L"CompanyName");
-    });
+    return setTextOfPair(companyName_, companyNameImage_, value, L"CompanyName");
 }
 
 STDMETHODIMP OVSplashScreen::get_CompanyNameImage(IPictureDisp** result) {
@@ -188,24 +205,13 @@ STDMETHODIMP OVSplashScreen::get_CompanyNameImage(IPictureDisp** result) {
 }
 
 STDMETHODIMP OVSplashScreen::putref_CompanyNameImage(IPictureDisp* value) {
-    return call([&] {
-        Bstr empty(L"");
-        companyNameImage_ = value;
-        companyName_ = std::move(empty);
-        notify(L"CompanyNameImage");
-    });
+    return setImageOfPair(companyNameImage_, companyName_, value, L"CompanyNameImage");
 }
 
 STDMETHODIMP OVSplashScreen::get_ProductName(BSTR* result) { return getText(productName_, result); }
 
 STDMETHODIMP OVSplashScreen::put_ProductName(BSTR value) {
-    return call([&] {
-        Bstr text(value, ::SysStringLen(value));
-        ComPtr<IPictureDisp> blank = emptyPicture();
-        productName_ = std::move(text);
-        productNameImage_ = blank;
-        notify(L"ProductName");
-    });
+    return setTextOfPair(productName_, productNameImage_, value, L"ProductName");
 }
 
 STDMETHODIMP OVSplashScreen::get_ProductNameImage(IPictureDisp** result) {
@@ -213,12 +219,7 @@ STDMETHODIMP OVSplashScreen::get_ProductNameImage(IPictureDisp** result) {
 }
 
 STDMETHODIMP OVSplashScreen::putref_ProductNameImage(IPictureDisp* value) {
-    return call([&] {
-        Bstr empty(L"");
-        productNameImage_ = value;
-        productName_ = std::move(empty);
-        notify(L"ProductNameImage");
-    });
+    return setImageOfPair(productNameImage_, productName_, value, L"ProductNameImage");
 }
 
 STDMETHODIMP OVSplashScreen::get_ProductLogo(IPictureDisp** result) { return getPicture(productLogo_, result); }

@@ -19,6 +19,18 @@ UINT controlNameMessage() noexcept {
     return message;
 }
 
+// The answer to "WM_GETCONTROLNAME": wParam the buffer's length in characters, lParam
+// the buffer; the result is the characters copied (the name's length without a buffer).
+LRESULT answerControlName(const wchar_t* name, WPARAM capacity, LPARAM target) noexcept {
+    auto* buffer = reinterpret_cast<wchar_t*>(target);
+    size_t length = ::lstrlenW(name);
+    if (!buffer || capacity == 0) return static_cast<LRESULT>(length);
+    size_t copied = std::min(length, static_cast<size_t>(capacity) - 1);
+    std::copy_n(name, copied, buffer);
+    buffer[copied] = L'\0';
+    return static_cast<LRESULT>(copied);
+}
+
 namespace {
 
 constexpr const wchar_t* FormClass = L"OrvaneForm";
@@ -622,15 +634,7 @@ LRESULT CALLBACK Form::windowProc(HWND window, UINT message, WPARAM wParam, LPAR
 
 LRESULT Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = window_;
-    if (message == controlNameMessage()) {
-        auto* buffer = reinterpret_cast<wchar_t*>(lParam);
-        size_t length = ::lstrlenW(spec_.name);
-        if (!buffer || wParam == 0) return static_cast<LRESULT>(length);
-        size_t copied = std::min(length, static_cast<size_t>(wParam) - 1);
-        std::copy_n(spec_.name, copied, buffer);
-        buffer[copied] = L'\0';
-        return static_cast<LRESULT>(copied);
-    }
+    if (message == controlNameMessage()) return answerControlName(spec_.name, wParam, lParam);
     switch (message) {
     case WM_COMMAND: {
         if (lParam) {

@@ -12,6 +12,7 @@
 namespace orvane::forms {
 
 UINT controlNameMessage() noexcept;
+LRESULT answerControlName(const wchar_t* name, WPARAM capacity, LPARAM target) noexcept;
 
 namespace {
 
@@ -341,15 +342,7 @@ LRESULT FormControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     auto passOn = [&]() -> LRESULT {
         return ::IsWindow(window) ? ::CallWindowProcW(base, window, message, wParam, lParam) : 0;
     };
-    if (message == controlNameMessage()) {
-        auto* buffer = reinterpret_cast<wchar_t*>(lParam);
-        size_t length = ::lstrlenW(spec_.name);
-        if (!buffer || wParam == 0) return static_cast<LRESULT>(length);
-        size_t copied = std::min(length, static_cast<size_t>(wParam) - 1);
-        std::copy_n(spec_.name, copied, buffer);
-        buffer[copied] = L'\0';
-        return static_cast<LRESULT>(copied);
-    }
+    if (message == controlNameMessage()) return answerControlName(spec_.name, wParam, lParam);
     Form& form = form_;
     switch (message) {
     case WM_MOUSEMOVE:

@@ -347,7 +347,9 @@ TEST_F(SplashTest, WarningEndsTheStylesMarginAboveTheLowerEdgeShortOrLong) {
             }
             ASSERT_TRUE(row);
             EXPECT_EQ(forms::toPixelsX(row->width), rectInParent(label.hwnd()).right - rectInParent(label.hwnd()).left);
-            if (warning.size() > 100) EXPECT_GT(label.height(), row->height);
+            if (warning.size() > 100) {
+                EXPECT_GT(label.height(), row->height);
+            }
             // Inside frmStandard the label's container starts 60 twips below the client
             // area: the top is applied in the frame's coordinates as computed.
             const int containerOffset = style.style == ovStandard ? forms::toPixelsY(60) : 0;
