@@ -35,6 +35,7 @@ namespace {
 
 constexpr const wchar_t* FormClass = L"OrvaneForm";
 constexpr int FirstControlId = 1000;
+constexpr int FrameBorderPixels = 2;
 
 HINSTANCE moduleInstance() noexcept { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
 
@@ -398,6 +399,24 @@ POINT Form::containerOrigin(const FormControl& control) const noexcept {
         }
     }
     return POINT{0, 0};
+}
+
+bool Form::containerArea(const FormControl& control, RECT& area) const noexcept {
+    const wchar_t* container = control.desc().container;
+    if (!container || !*container) return false;
+    for (auto& candidate : controls_) {
+        if (candidate.get() != &control && candidate->kind() == Kind::Frame &&
+            ::lstrcmpiW(candidate->name(), container) == 0) {
+            area = candidate->pixelRect();
+            // Inside the frame's etched border, two pixels wide.
+            ::InflateRect(&area, -FrameBorderPixels, -FrameBorderPixels);
+            // A frame inside a frame is cut off by the outer one too.
+            RECT outer;
+            if (containerArea(*candidate, outer)) ::IntersectRect(&area, &area, &outer);
+            return true;
+        }
+    }
+    return false;
 }
 
 FormControl* Form::defaultButton() noexcept {

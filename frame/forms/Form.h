@@ -96,6 +96,9 @@ public:
     FormControl* controlById(int id) noexcept;
     FormControl* controlByWindow(HWND window) noexcept;
     POINT containerOrigin(const FormControl& control) const noexcept;
+    // The inside of the frame that holds `control` (client coordinates), false when the
+    // form itself holds it. What lies outside that area is cut off.
+    bool containerArea(const FormControl& control, RECT& area) const noexcept;
     // Paints what lies behind the controls (back colour, shapes, lines) into `dc`,
     // whose origin is at `origin` of the client area.
     void paintBackground(HDC dc, const RECT& area, POINT origin);

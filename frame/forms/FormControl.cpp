@@ -274,6 +274,7 @@ void FormControl::create(HWND parent) {
     window_ = ::CreateWindowExW(exStyle, className, text, windowStyle(), rect.left, rect.top, rect.right - rect.left,
                                 height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), nullptr, nullptr);
     if (!window_) raise(error::OutOfMemory);
+    clipToContainer();
     ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     baseProc_ = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormControl::subclassProc)));
@@ -637,10 +638,32 @@ void FormControl::placeWindow() {
     if (isCombo(spec_.kind)) height += ComboListPixels;
     ::SetWindowPos(window_, nullptr, rect.left, rect.top, rect.right - rect.left, height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
+    clipToContainer();
     if (surface_ && (surface_->width() != rect.right - rect.left || surface_->height() != rect.bottom - rect.top)) {
         surface_ = std::make_unique<Surface>(rect.right - rect.left, rect.bottom - rect.top, resolveColor(backColor_));
         renderPicture(picture_.get(), surface_->dc(), 0, 0);
     }
+}
+
+// A control inside a frame shows only within the frame: a label that grows past the
+// frame's edge is cut off there. The window keeps its full size (so alignment and word
+// breaks stay as laid out); a window region hides what lies outside.
+void FormControl::clipToContainer() noexcept {
+    RECT area;
+    if (!window_ || !form_.containerArea(*this, area)) return;
+    RECT rect;
+    ::GetWindowRect(window_, &rect);
+    ::MapWindowPoints(nullptr, ::GetParent(window_), reinterpret_cast<POINT*>(&rect), 2);
+    RECT visible;
+    if (!::IntersectRect(&visible, &rect, &area)) visible = RECT{0, 0, 0, 0};
+    if (::EqualRect(&visible, &rect)) {
+        ::SetWindowRgn(window_, nullptr, TRUE);
+        return;
+    }
+    ::OffsetRect(&visible, -rect.left, -rect.top);
+    // The window owns the region once it is set.
+    HRGN region = ::CreateRectRgnIndirect(&visible);
+    if (region && !::SetWindowRgn(window_, region, TRUE)) ::DeleteObject(region);
 }
 
 void FormControl::move(double left, double top) { move(left, top, width_, height_); }

@@ -129,6 +129,7 @@ private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void applyFont();
     void placeWindow();
+    void clipToContainer() noexcept;
     void sizeToContent();
     void invalidate() const;
     void fillDirectoryList();

@@ -599,6 +599,41 @@ TEST_F(FormTest, LabelsSizedToTextGrowAndWrap) {
     EXPECT_EQ(clientRectOf(warning.hwnd()).top, toPixelsY(100));
 }
 
+// A label that grows past the edge of its frame is cut off at the frame; the form
+// around the frame shows nothing of it. One that fits is not touched.
+TEST_F(FormTest, ControlsInsideAFrameAreCutOffAtItsEdge) {
+    static const ControlSpec rows[] = {
+        {Kind::Frame, L"Frame1", L"", 150, 60, 3000, 1500},
+        ControlSpec{Kind::Label, L"lblLong", L"x", 1200, 300, 600, 600, font(L"Arial", 20, Bold), 0x000000FF,
+                    0x000000FF, Align::Right | AutoSize}.inside(L"Frame1"),
+        ControlSpec{Kind::Label, L"lblShort", L"ok", 300, 1000, 600, 255, font(L"Arial", 8.25)}.inside(L"Frame1"),
+    };
+    static const FormSpec desc{L"frmClip", L"", 4500, 1800, BorderStyle::FixedDialog, NoTitleBar, StartUp::ScreenCentre};
+    Form form(desc, rows);
+    form.show();
+    FormControl& label = form.control(L"lblLong");
+    label.setText(L"A caption far wider than its frame");
+    pump();
+    RECT frame = clientRectOf(form.control(L"Frame1").hwnd());
+    RECT rect = clientRectOf(label.hwnd());
+    ASSERT_GT(rect.right, frame.right) << "the label itself keeps the width of its text";
+
+    RECT kept{};
+    ASSERT_EQ(SIMPLEREGION, ::GetWindowRgnBox(label.hwnd(), &kept));
+    EXPECT_EQ(frame.right - 2 - rect.left, kept.right);
+    EXPECT_EQ(ERROR, ::GetWindowRgnBox(form.control(L"lblShort").hwnd(), &kept)) << "a label that fits has no region";
+
+    Capture image = capture(form.hwnd());
+    const int y = (rect.top + rect.bottom) / 2;
+    EXPECT_EQ(image.at(frame.right - 4, y), RGB(255, 0, 0)) << "drawn inside the frame";
+    for (int x = frame.right + 1; x < std::min<int>(rect.right, image.width); ++x) {
+        ASSERT_EQ(image.at(x, y), ::GetSysColor(COLOR_BTNFACE)) << "cut off at the frame, column " << x;
+    }
+    // Moved back inside, the whole label shows again.
+    label.setText(L"x");
+    EXPECT_EQ(ERROR, ::GetWindowRgnBox(label.hwnd(), &kept));
+}
+
 TEST_F(FormTest, ImageBoxesTakeThePictureSizeAndBlankOnesShowNothing) {
     static const ControlSpec rows[] = {{Kind::Image, L"imgLogo", L"", 240, 240, 480, 480}};
     static const FormSpec desc{L"frmImage", L"", 3000, 3000};
