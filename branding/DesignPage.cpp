@@ -130,10 +130,14 @@ void DesignPageState::setSite(IPropertyPageSite* site) {
 forms::HandlerMap DesignPageState::handlers() {
     forms::HandlerMap map;
     auto changed = [this](EventArgs&) { markDirty(); };
+    // Picking an entry from the list changes the style as much as typing one; the page
+    // selecting the loaded control's style is no change.
+    auto picked = [this](EventArgs&) {
+        if (!filling_) markDirty();
+    };
     for (const PageBinding& binding : definition_.bindings) {
         map.push_back({binding.box, Event::Change, changed});
-        // Picking an entry from the list changes the style as much as typing one.
-        if (binding.style) map.push_back({binding.box, Event::Click, changed});
+        if (binding.style) map.push_back({binding.box, Event::Click, picked});
     }
     map.push_back({definition_.clearButton, Event::Click, [this](EventArgs&) { clearControl(); }});
     return map;
@@ -208,6 +212,11 @@ DesignPageState::Loaded DesignPageState::read(IDispatch* object) const {
 }
 
 void DesignPageState::fill(const Loaded& values) {
+    // Filled text boxes still raise their change events, and so mark the page changed.
+    struct Filling {
+        bool& flag;
+        ~Filling() { flag = false; }
+    } filling{filling_ = true};
     for (size_t n = 0; n < definition_.bindings.size(); ++n) {
         const PageBinding& binding = definition_.bindings[n];
         FormControl& box = form_->control(binding.box);

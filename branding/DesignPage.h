@@ -80,6 +80,7 @@ private:
     std::unique_ptr<Loaded> pending_;     // read from a new selection, not yet shown
     std::unique_ptr<forms::Form> form_;
     bool dirty_ = false;
+    bool filling_ = false;                // the page itself is putting a control's values in
 };
 
 // Derived supplies `static const PageDefinition& definition()` beside what ComObject needs.

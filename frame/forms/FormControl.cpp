@@ -569,6 +569,8 @@ void FormControl::setText(const std::wstring& text) {
         setListIndex(static_cast<int>(found));
         return;
     }
+    // A box given the text it already holds has not changed: no change event.
+    if ((spec_.kind == Kind::TextBox || spec_.kind == Kind::ComboBox) && this->text() == text) return;
     RECT before = pixelRect();
     ::SetWindowTextW(window_, text.c_str());
     if (spec_.kind == Kind::Label) {

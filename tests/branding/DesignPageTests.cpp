@@ -617,6 +617,23 @@ TEST(DesignPages, EveryBoxAndTheStyleBoxMarkThePageChanged) {
     }
 }
 
+// Loading fills the text boxes, whose change events mark the page; selecting the loaded
+// style is the page's own doing. A control with empty texts loads as no change.
+TEST(DesignPages, LoadingAControlWithEmptyTextsIsNoChange) {
+    for (const PageLayout& layout : layouts) {
+        const bool about = layout.classId == &CLSID_ppageAboutBoxDesign;
+        RecordingControl control(about ? aboutProperties : splashProperties);
+        for (const auto& name : about ? aboutProperties : splashProperties) control.setText(name, L"");
+        control.setLong(about ? L"AboutStyle" : L"SplashStyle", 1);
+        Designer designer(*layout.classId);
+        designer.open();
+        ASSERT_EQ(S_OK, designer.select({&control}));
+        EXPECT_EQ(1, designer.selected(about ? L"cboAbout" : L"cboSplash"));
+        EXPECT_EQ(S_FALSE, designer.page->IsPageDirty());
+        EXPECT_TRUE(designer.site.statusChanges.empty());
+    }
+}
+
 TEST(DesignPages, TheStyleWrittenIsThePositionOfTheEntryInTheBox) {
     RecordingControl control(aboutProperties);
     Designer designer(CLSID_ppageAboutBoxDesign);
