@@ -20,9 +20,10 @@ constexpr FontSpec linkFont = font(L"MS Sans Serif", 8.25, Underline);
 
 // Text1 and Text2 lie on the faces of the two buttons and come after them, so above them.
 const ControlSpec controls[] = {
-    // The etched separator: a grey line over a white one two pixels wide.
-    line(L"Line1", 0, 3525, 5760, 3525, grey, 1),
+    // The etched separator: a grey line over a white one two pixels wide. Later rows are
+    // drawn on top, so the white one comes first and the grey one shows whole.
     line(L"Line2", 0, 3540, 5760, 3540, white, 2),
+    line(L"Line1", 0, 3525, 5760, 3525, grey, 1),
     ControlSpec{Kind::PictureBox, L"picIcon", L"", 240, 120, 720, 720, {}, DefaultColor, DefaultColor, AutoSize}.tab(1),
     {Kind::Label, L"lblTitle", L"Application Title", 1050, 120, 4605, 345, arial(12, Bold)},
     {Kind::Label, L"lblVersion", L"Version", 1050, 480, 4605, 225, arial(9.75, Bold)},

@@ -155,6 +155,19 @@ TEST_F(AboutTest, FillsFromPropertiesAndRefillsTheSameWindow) {
     EXPECT_EQ(L"mailto:me@example.org", form.control(L"lblMail").text()) << "shown as stored";
 }
 
+// The standard form's separator is etched: a grey line with white just below it.
+TEST_F(AboutTest, TheSeparatorShowsGreyOverWhite) {
+    forms::Form& form = showStyle(0);
+    pump();
+    HDC dc = ::GetDC(form.hwnd());
+    const int x = forms::toPixelsX(2000);
+    const int grey = forms::toPixelsY(3525);
+    EXPECT_EQ(RGB(0x80, 0x80, 0x80), ::GetPixel(dc, x, grey));
+    EXPECT_EQ(RGB(0xFF, 0xFF, 0xFF), ::GetPixel(dc, x, grey + 1));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), ::GetPixel(dc, x, grey - 1));
+    ::ReleaseDC(form.hwnd(), dc);
+}
+
 TEST_F(AboutTest, EnterEscAndTheOkTextCloseTheForm) {
     for (UINT key : {VK_RETURN, VK_ESCAPE}) {
         forms::Form& form = showStyle(0);
