@@ -283,6 +283,8 @@ STDMETHODIMP OVSplashScreen::ShowSplash(VARIANT* result) {
             ~RedrawOnExit() {
                 if (!window) return;
                 ::SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+                // Shown again: back in front of the other windows, as a first show puts it.
+                ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
                 ::RedrawWindow(window, nullptr, nullptr,
                                RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
             }

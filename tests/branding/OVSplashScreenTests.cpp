@@ -393,6 +393,29 @@ TEST_F(SplashTest, ChangingStyleBetweenShowAndHideLeavesTheFirstWindowUp) {
     EXPECT_TRUE(formOf(ovSerated).loaded()) << "hidden, not unloaded";
 }
 
+// A window lies above another when it comes first walking down the z-order.
+bool above(HWND upper, HWND lower) {
+    for (HWND window = ::GetWindow(lower, GW_HWNDPREV); window; window = ::GetWindow(window, GW_HWNDPREV)) {
+        if (window == upper) return true;
+    }
+    return false;
+}
+
+TEST_F(SplashTest, ShowingAVisibleSplashAgainBringsItToTheFront) {
+    putNumber(splash.get(), L"SplashStyle", ovStandard);
+    show();
+    putNumber(splash.get(), L"SplashStyle", ovSerated);
+    show();
+    HWND standard = formOf(ovStandard).hwnd(), serated = formOf(ovSerated).hwnd();
+    ASSERT_TRUE(above(serated, standard));
+    putNumber(splash.get(), L"SplashStyle", ovStandard);
+    putText(splash.get(), L"ProductName", L"Second Call");
+    show();
+    EXPECT_EQ(standard, formOf(ovStandard).hwnd()) << "the same window, refilled";
+    EXPECT_TRUE(above(standard, serated));
+    EXPECT_EQ(L"Second Call", formOf(ovStandard).control(L"lblProductName").text());
+}
+
 TEST_F(SplashTest, TwoControlsShareOneFormAndItOutlivesThem) {
     ComPtr<IDispatch> other = siteNew();
     putText(splash.get(), L"LicenseTo", L"");
