@@ -513,12 +513,16 @@ void Form::move(double left, double top, double width, double height) {
 // Appearance and drawing.
 
 void Form::setBackColor(Color color) {
+    checkColor(color);
     backColor_ = color;
     if (surface_) surface_->clear(resolveColor(color));
     refresh();
 }
 
-void Form::setForeColor(Color color) { foreColor_ = color; }
+void Form::setForeColor(Color color) {
+    checkColor(color);
+    foreColor_ = color;
+}
 
 void Form::setFont(const FontSpec& font) {
     font_ = font.empty() ? DefaultFormFont : font;

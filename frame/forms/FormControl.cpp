@@ -591,6 +591,7 @@ void FormControl::invalidate() const {
 }
 
 void FormControl::setForeColor(Color color) {
+    checkColor(color);
     foreColor_ = color;
     if (spec_.kind == Kind::Shape || spec_.kind == Kind::Line) {
         form_.refresh();
@@ -600,6 +601,7 @@ void FormControl::setForeColor(Color color) {
 }
 
 void FormControl::setBackColor(Color color) {
+    checkColor(color);
     backColor_ = color;
     if (spec_.kind == Kind::Shape) {
         form_.refresh();

@@ -58,6 +58,9 @@ constexpr Color ButtonHighlight = 0x80000014u;  // 3-D highlight
 
 // A colour as the platform draws it: system colours resolved through GetSysColor.
 COLORREF resolveColor(Color color) noexcept;
+// A colour given at run time must be one the platform can draw: an RGB value, a palette
+// entry or a system colour. Anything else raises "Invalid property value" (380).
+void checkColor(Color color);
 
 enum class Kind {
     Label,

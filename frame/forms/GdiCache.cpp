@@ -3,11 +3,18 @@
 #include "Errors.h"
 #include "forms/Twips.h"
 
+#include <olectl.h>
+
 #include <algorithm>
 #include <cwctype>
 #include <tuple>
 
 namespace orvane::forms {
+
+void checkColor(Color color) {
+    COLORREF translated = 0;
+    if (FAILED(::OleTranslateColor(color, nullptr, &translated))) raise(error::InvalidPropertyValue);
+}
 
 COLORREF resolveColor(Color color) noexcept {
     if (color == DefaultColor) return ::GetSysColor(COLOR_BTNFACE);

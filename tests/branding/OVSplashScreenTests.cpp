@@ -416,6 +416,18 @@ TEST_F(SplashTest, ShowingAVisibleSplashAgainBringsItToTheFront) {
     EXPECT_EQ(L"Second Call", formOf(ovStandard).control(L"lblProductName").text());
 }
 
+// Any colour is stored; one the platform cannot draw fails the show that puts it into
+// the product name, with the runtime's error.
+TEST_F(SplashTest, AColourThatIsNoColourIsStoredButFailsTheShow) {
+    putNumber(splash.get(), L"ProductNameColor", -1);
+    Call stored = invokeByName(splash.get(), L"ProductNameColor");
+    EXPECT_EQ(-1, V_I4(stored.value.get()));
+    EXPECT_TRUE(raised(invokeByName(splash.get(), L"ShowSplash"), 380, L"Invalid property value"));
+    putNumber(splash.get(), L"ProductNameColor", 0x8000000D);  // the system highlight colour
+    show();
+    EXPECT_TRUE(formOf(ovStandard).visible());
+}
+
 TEST_F(SplashTest, TwoControlsShareOneFormAndItOutlivesThem) {
     ComPtr<IDispatch> other = siteNew();
     putText(splash.get(), L"LicenseTo", L"");
