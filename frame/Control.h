@@ -21,11 +21,6 @@ namespace orvane {
 // CANTLINKINSIDE | RECOMPOSEONRESIZE: registered for every control and answered by it.
 constexpr DWORD controlMiscStatus = 0x20591;
 
-// The platform's standard property pages, for a control's propertyPageIds().
-inline constexpr CLSID standardFontPage = {0x0be35200, 0x8f91, 0x11ce, {0x9d, 0xe3, 0x00, 0xaa, 0x00, 0x4b, 0xb8, 0x51}};
-inline constexpr CLSID standardColorPage = {0x0be35201, 0x8f91, 0x11ce, {0x9d, 0xe3, 0x00, 0xaa, 0x00, 0x4b, 0xb8, 0x51}};
-inline constexpr CLSID standardPicturePage = {0x0be35202, 0x8f91, 0x11ce, {0x9d, 0xe3, 0x00, 0xaa, 0x00, 0x4b, 0xb8, 0x51}};
-
 class ControlProtocol : public IOleObject,
                         public IOleControl,
                         public IProvideClassInfo2,

@@ -298,8 +298,8 @@ TEST_F(ControlPersistence, PropertyPagesInTheControlsOrder) {
     CAUUID pages{};
     ASSERT_EQ(S_OK, ComPtr<ProbeControl>(probe).query<ISpecifyPropertyPages>()->GetPages(&pages));
     ASSERT_EQ(2u, pages.cElems);
-    EXPECT_TRUE(pages.pElems[0] == standardColorPage);
-    EXPECT_TRUE(pages.pElems[1] == standardPicturePage);
+    EXPECT_TRUE(pages.pElems[0] == CLSID_StockColorPage);
+    EXPECT_TRUE(pages.pElems[1] == CLSID_StockPicturePage);
     ::CoTaskMemFree(pages.pElems);
     EXPECT_EQ(E_POINTER, ComPtr<ProbeControl>(probe).query<ISpecifyPropertyPages>()->GetPages(nullptr));
 }

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <ocidl.h>
 #include <olectl.h>
+#include <msstkppg.h>
 
 #include <functional>
 #include <map>
@@ -248,7 +249,7 @@ public:
         return rows;
     }
     static std::span<const CLSID> propertyPageIds() noexcept {
-        static const CLSID pages[] = {standardColorPage, standardPicturePage};
+        static const CLSID pages[] = {CLSID_StockColorPage, CLSID_StockPicturePage};
         return pages;
     }
 
