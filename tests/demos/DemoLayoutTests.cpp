@@ -41,17 +41,17 @@ const DemoProgram* const laidOutHere[] = {
 
 std::string narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
-// A memory device context with a font made from `spec` for `dpi`, as the forms make it.
+// A memory device context with a font made from `fontDesc` for `dpi`, as the forms make it.
 class Measure {
 public:
-    Measure(const FontSpec& spec, int dpi) : dc_(::CreateCompatibleDC(nullptr)) {
+    Measure(const FontSpec& fontDesc, int dpi) : dc_(::CreateCompatibleDC(nullptr)) {
         LOGFONTW description{};
-        description.lfHeight = forms::pointsToFontHeight(spec.size, dpi);
-        description.lfWeight = spec.weight;
-        description.lfItalic = spec.italic;
-        description.lfUnderline = spec.underline;
-        description.lfCharSet = spec.charset;
-        ::lstrcpynW(description.lfFaceName, spec.face, LF_FACESIZE);
+        description.lfHeight = forms::pointsToFontHeight(fontDesc.size, dpi);
+        description.lfWeight = fontDesc.weight;
+        description.lfItalic = fontDesc.italic;
+        description.lfUnderline = fontDesc.underline;
+        description.lfCharSet = fontDesc.charset;
+        ::lstrcpynW(description.lfFaceName, fontDesc.face, LF_FACESIZE);
         font_ = ::CreateFontIndirectW(&description);
         previous_ = ::SelectObject(dc_, font_);
     }
@@ -90,12 +90,12 @@ std::vector<Misfit> misfits(const DemoProgram& program, int dpi) {
     std::vector<Misfit> found;
     for (const ControlSpec& row : program.controls) {
         std::wstring text = row.text ? row.text : L"";
-        const FontSpec& spec = row.font.empty() ? (program.form.font.empty() ? forms::DefaultFormFont
+        const FontSpec& fontDesc = row.font.empty() ? (program.form.font.empty() ? forms::DefaultFormFont
                                                                               : program.form.font)
                                                 : row.font;
         const int width = forms::twipsToPixels(row.width, dpi);
         const int height = forms::twipsToPixels(row.height, dpi);
-        Measure measure(spec, dpi);
+        Measure measure(fontDesc, dpi);
         auto misfit = [&](const std::wstring& what) {
             found.push_back({std::wstring(program.program) + L"." + row.name, what});
         };
