@@ -1,7 +1,9 @@
 ' Shell services from a script client. What GoUrl and SendMail hand to the shell is
 ' shown by a small recorder program registered, for this tour only, as the handler of
 ' web and mail addresses (so nothing opens a browser or a mail program); the folder
-' dialog is driven by the same program from outside, as a user would click it.
+' dialog is driven by the same program from outside, as a user would click it. The
+' recorder is built with the tests, so this part of the tour runs from the repository
+' (./scripts/tour.sh), not from the release folder.
 
 Set sh = CreateObject("WScript.Shell")
 Set fso = CreateObject("Scripting.FileSystemObject")
@@ -36,10 +38,12 @@ End Function
 WScript.Echo "== Hyperlinks and mail =="
 schemes = Array("http", "https", "mailto")
 saved = Array("", "", "")
+existed = Array(False, False, False)
 For i = 0 To 2
     key = "HKLM\Software\Classes\" & schemes(i) & "\shell\open\command\"
     On Error Resume Next
     saved(i) = sh.RegRead(key)
+    existed(i) = (Err.Number = 0)
     On Error GoTo 0
     sh.RegWrite key, """" & recorder & """ record """ & logFile & """ ""%1"""
 Next
@@ -58,8 +62,10 @@ For i = 0 To UBound(calls) Step 2
     If UBound(lines) >= i / 2 Then handed = lines(i / 2)
     WScript.Echo calls(i) & "(""" & calls(i + 1) & """) returned " & TypeName(r) & "; the shell got: " & handed
 Next
+' The handlers as they were: the old command back, or the key the tour made removed.
 For i = 0 To 2
-    If saved(i) <> "" Then sh.RegWrite "HKLM\Software\Classes\" & schemes(i) & "\shell\open\command\", saved(i)
+    key = "HKLM\Software\Classes\" & schemes(i) & "\shell\open\command\"
+    If existed(i) Then sh.RegWrite key, saved(i) Else sh.RegDelete key
 Next
 If fso.FileExists(logFile) Then fso.DeleteFile logFile
 

@@ -17,6 +17,8 @@ if /i "%arch%"=="x86" (
 "%SystemRoot%\System32\regsvr32.exe" /s /n /i:user "%here%bin\x64\OrvaneSuite.dll"
 if errorlevel 1 set status=1
 if "%ORVANE_SKIP_X86%"=="1" goto done
+rem A 64-bit system without its 32-bit subsystem has no 32-bit library to serve.
+if not exist "%SystemRoot%\SysWOW64\regsvr32.exe" goto done
 "%SystemRoot%\SysWOW64\regsvr32.exe" /s /n /i:user "%here%bin\x86\OrvaneSuite.dll"
 if errorlevel 1 set status=1
 :done

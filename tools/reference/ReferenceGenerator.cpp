@@ -186,6 +186,10 @@ private:
                     continue;
                 }
                 std::string name = static_cast<UINT>(p + 1) < nameCount && names[p + 1] ? utf8(names[p + 1]) : "value";
+                // The names of a member are those of its first function, the getter: the
+                // value a let or set assigns is named here.
+                const bool assigned = function->invkind & (INVOKE_PROPERTYPUT | INVOKE_PROPERTYPUTREF);
+                if (assigned && p == function->cParams - 1) name = "value";
                 std::string one;
                 if (flags & PARAMFLAG_FOPT) one += "Optional ";
                 one += (element.tdesc.vt == VT_PTR && (flags & PARAMFLAG_FOUT)) ? "ByRef " : "ByVal ";
