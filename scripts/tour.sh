@@ -6,7 +6,7 @@
 set -eu
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$here/scripts/setup.sh"
-"$here/scripts/build.sh" x86_64 OrvaneSuite ShellRecorder >/dev/null
+"$here/scripts/build.sh" x86_64 OrvaneSuite ShellRecorder DesktopKeeper >/dev/null
 "$here/scripts/wine-prefix.sh" start
 trap '"$here/scripts/wine-prefix.sh" stop' EXIT
 "$here/scripts/wine-run.sh" regsvr32 /s "Z:$here/build/x64/OrvaneSuite.dll"

@@ -26,6 +26,20 @@ start_display() {
   [ -s "$display_file" ] || { echo "Xvfb did not start"; exit 1; }
 }
 
+# The desktop process is started here, with no caller's streams: one that a test starts
+# inherits the test's output pipe and keeps it open after the test ends (see
+# tests/tools/DesktopKeeper.cpp). Skipped when the keeper is not built yet.
+desktop_ready="$WINEPREFIX.desktop"
+start_desktop() {
+  local keeper="$here/build/x64/tests/DesktopKeeper.exe"
+  [ -f "$keeper" ] || return 0
+  if [ -f "$desktop_ready" ] && pgrep -f "DesktopKeeper.exe Z:$desktop_ready" >/dev/null; then return 0; fi
+  rm -f "$desktop_ready"
+  setsid "$here/scripts/wine-run.sh" "$keeper" "Z:$desktop_ready" </dev/null >/dev/null 2>&1 &
+  for _ in $(seq 1 200); do [ -f "$desktop_ready" ] && return 0; sleep 0.05; done
+  echo "the desktop keeper did not start"
+}
+
 case "${1:-start}" in
   start)
     mkdir -p "$(dirname "$WINEPREFIX")"
@@ -49,9 +63,11 @@ case "${1:-start}" in
       wineserver -p </dev/null >/dev/null 2>&1 || true
     fi
     run cmd /c exit
+    start_desktop
     ;;
   stop)
     wineserver -k 2>/dev/null || true
+    rm -f "$desktop_ready"
     if [ -f "$xvfb_pid_file" ]; then
       kill "$(cat "$xvfb_pid_file")" 2>/dev/null || true
       rm -f "$xvfb_pid_file" "$display_file"
