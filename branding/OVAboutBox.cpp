@@ -130,46 +130,23 @@ void OVAboutBox::drawFace(HDC dc, const RECT& bounds) {
 
 SIZE OVAboutBox::naturalSize() { return SIZE{facePixels, facePixels}; }
 
-STDMETHODIMP OVAboutBox::getText(const Bstr& stored, BSTR* result) {
-    return call([&] {
-        *required(result) = nullptr;
-        *result = runtime::allocText(runtime::bstrText(stored.get()));
-    });
+STDMETHODIMP OVAboutBox::get_AboutStyle(long* result) { return getStored(aboutStyle_, result); }
+STDMETHODIMP OVAboutBox::put_AboutStyle(OVAboutBoxConstants value) {
+    return setStored(aboutStyle_, value, id(L"AboutStyle"));
 }
-
-STDMETHODIMP OVAboutBox::setText(Bstr& stored, BSTR value, const wchar_t* name) {
-    return call([&] {
-        stored = Bstr(value, ::SysStringLen(value));
-        propertyChanged(id(name));
-    });
-}
-
-STDMETHODIMP OVAboutBox::getNumber(long stored, long* result) {
-    return call([&] { *required(result) = stored; });
-}
-
-STDMETHODIMP OVAboutBox::setNumber(long& stored, long value, const wchar_t* name) {
-    return call([&] {
-        stored = value;
-        propertyChanged(id(name));
-    });
-}
-
-STDMETHODIMP OVAboutBox::get_AboutStyle(long* result) { return getNumber(aboutStyle_, result); }
-STDMETHODIMP OVAboutBox::put_AboutStyle(OVAboutBoxConstants value) { return setNumber(aboutStyle_, value, L"AboutStyle"); }
-STDMETHODIMP OVAboutBox::get_WebsiteUrl(BSTR* result) { return getText(websiteUrl_, result); }
-STDMETHODIMP OVAboutBox::put_WebsiteUrl(BSTR value) { return setText(websiteUrl_, value, L"WebsiteUrl"); }
-STDMETHODIMP OVAboutBox::get_Mailto(BSTR* result) { return getText(mailto_, result); }
-STDMETHODIMP OVAboutBox::put_Mailto(BSTR value) { return setText(mailto_, value, L"Mailto"); }
-STDMETHODIMP OVAboutBox::get_Copyright(BSTR* result) { return getText(copyright_, result); }
-STDMETHODIMP OVAboutBox::put_Copyright(BSTR value) { return setText(copyright_, value, L"Copyright"); }
-STDMETHODIMP OVAboutBox::get_CopyrightWarning(BSTR* result) { return getText(copyrightWarning_, result); }
+STDMETHODIMP OVAboutBox::get_WebsiteUrl(BSTR* result) { return getStored(websiteUrl_, result); }
+STDMETHODIMP OVAboutBox::put_WebsiteUrl(BSTR value) { return setStored(websiteUrl_, value, id(L"WebsiteUrl")); }
+STDMETHODIMP OVAboutBox::get_Mailto(BSTR* result) { return getStored(mailto_, result); }
+STDMETHODIMP OVAboutBox::put_Mailto(BSTR value) { return setStored(mailto_, value, id(L"Mailto")); }
+STDMETHODIMP OVAboutBox::get_Copyright(BSTR* result) { return getStored(copyright_, result); }
+STDMETHODIMP OVAboutBox::put_Copyright(BSTR value) { return setStored(copyright_, value, id(L"Copyright")); }
+STDMETHODIMP OVAboutBox::get_CopyrightWarning(BSTR* result) { return getStored(copyrightWarning_, result); }
 STDMETHODIMP OVAboutBox::put_CopyrightWarning(BSTR value) {
-    return setText(copyrightWarning_, value, L"CopyrightWarning");
+    return setStored(copyrightWarning_, value, id(L"CopyrightWarning"));
 }
-STDMETHODIMP OVAboutBox::get_ProductDescription(BSTR* result) { return getText(productDescription_, result); }
+STDMETHODIMP OVAboutBox::get_ProductDescription(BSTR* result) { return getStored(productDescription_, result); }
 STDMETHODIMP OVAboutBox::put_ProductDescription(BSTR value) {
-    return setText(productDescription_, value, L"ProductDescription");
+    return setStored(productDescription_, value, id(L"ProductDescription"));
 }
 
 STDMETHODIMP OVAboutBox::get_ProductLogo(IPictureDisp** result) {
@@ -183,29 +160,33 @@ STDMETHODIMP OVAboutBox::putref_ProductLogo(IPictureDisp* value) {
     });
 }
 
-STDMETHODIMP OVAboutBox::get_ProductName(BSTR* result) { return getText(productName_, result); }
-STDMETHODIMP OVAboutBox::put_ProductName(BSTR value) { return setText(productName_, value, L"ProductName"); }
-STDMETHODIMP OVAboutBox::get_ProductVersion(BSTR* result) { return getText(productVersion_, result); }
-STDMETHODIMP OVAboutBox::put_ProductVersion(BSTR value) { return setText(productVersion_, value, L"ProductVersion"); }
-STDMETHODIMP OVAboutBox::get_ProductNameColor(long* result) { return getNumber(productNameColor_, result); }
-STDMETHODIMP OVAboutBox::put_ProductNameColor(long value) {
-    return setNumber(productNameColor_, value, L"ProductNameColor");
+STDMETHODIMP OVAboutBox::get_ProductName(BSTR* result) { return getStored(productName_, result); }
+STDMETHODIMP OVAboutBox::put_ProductName(BSTR value) { return setStored(productName_, value, id(L"ProductName")); }
+STDMETHODIMP OVAboutBox::get_ProductVersion(BSTR* result) { return getStored(productVersion_, result); }
+STDMETHODIMP OVAboutBox::put_ProductVersion(BSTR value) {
+    return setStored(productVersion_, value, id(L"ProductVersion"));
 }
-STDMETHODIMP OVAboutBox::get_CopyrightColor(long* result) { return getNumber(copyrightColor_, result); }
-STDMETHODIMP OVAboutBox::put_CopyrightColor(long value) { return setNumber(copyrightColor_, value, L"CopyrightColor"); }
-STDMETHODIMP OVAboutBox::get_CopyrightWarningColor(long* result) { return getNumber(copyrightWarningColor_, result); }
+STDMETHODIMP OVAboutBox::get_ProductNameColor(long* result) { return getStored(productNameColor_, result); }
+STDMETHODIMP OVAboutBox::put_ProductNameColor(long value) {
+    return setStored(productNameColor_, value, id(L"ProductNameColor"));
+}
+STDMETHODIMP OVAboutBox::get_CopyrightColor(long* result) { return getStored(copyrightColor_, result); }
+STDMETHODIMP OVAboutBox::put_CopyrightColor(long value) {
+    return setStored(copyrightColor_, value, id(L"CopyrightColor"));
+}
+STDMETHODIMP OVAboutBox::get_CopyrightWarningColor(long* result) { return getStored(copyrightWarningColor_, result); }
 STDMETHODIMP OVAboutBox::put_CopyrightWarningColor(long value) {
-    return setNumber(copyrightWarningColor_, value, L"CopyrightWarningColor");
+    return setStored(copyrightWarningColor_, value, id(L"CopyrightWarningColor"));
 }
 STDMETHODIMP OVAboutBox::get_ProductDescriptionColor(long* result) {
-    return getNumber(productDescriptionColor_, result);
+    return getStored(productDescriptionColor_, result);
 }
 STDMETHODIMP OVAboutBox::put_ProductDescriptionColor(long value) {
-    return setNumber(productDescriptionColor_, value, L"ProductDescriptionColor");
+    return setStored(productDescriptionColor_, value, id(L"ProductDescriptionColor"));
 }
-STDMETHODIMP OVAboutBox::get_ProductVersionColor(long* result) { return getNumber(productVersionColor_, result); }
+STDMETHODIMP OVAboutBox::get_ProductVersionColor(long* result) { return getStored(productVersionColor_, result); }
 STDMETHODIMP OVAboutBox::put_ProductVersionColor(long value) {
-    return setNumber(productVersionColor_, value, L"ProductVersionColor");
+    return setStored(productVersionColor_, value, id(L"ProductVersionColor"));
 }
 
 STDMETHODIMP OVAboutBox::ShowAbout() {

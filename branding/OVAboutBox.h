@@ -64,10 +64,6 @@ public:
     STDMETHODIMP ShowAbout() override;
 
 private:
-    STDMETHODIMP getText(const Bstr& stored, BSTR* result);
-    STDMETHODIMP setText(Bstr& stored, BSTR value, const wchar_t* name);
-    STDMETHODIMP getNumber(long stored, long* result);
-    STDMETHODIMP setNumber(long& stored, long value, const wchar_t* name);
 
     ComPtr<IPictureDisp> face_;
     long aboutStyle_ = ovAboutStandard;

@@ -151,20 +151,6 @@ void OVSplashScreen::initProperties() {
 
 void OVSplashScreen::notify(const wchar_t* name) { propertyChanged(id(name)); }
 
-STDMETHODIMP OVSplashScreen::getText(const Bstr& stored, BSTR* result) {
-    return call([&] {
-        *required(result) = nullptr;
-        *result = runtime::allocText(runtime::bstrText(stored.get()));
-    });
-}
-
-STDMETHODIMP OVSplashScreen::setText(Bstr& stored, BSTR value, const wchar_t* name) {
-    return call([&] {
-        stored = Bstr(value, ::SysStringLen(value));
-        notify(name);
-    });
-}
-
 // The text-or-image rule: setting one member of a pair blanks the other, which is not
 // announced. Everything that can fail is made before either member changes.
 STDMETHODIMP OVSplashScreen::setTextOfPair(Bstr& text, ComPtr<IPictureDisp>& image, BSTR value,
@@ -192,9 +178,9 @@ STDMETHODIMP OVSplashScreen::getPicture(const ComPtr<IPictureDisp>& stored, IPic
     return call([&] { *required(result) = stored.copy(); });
 }
 
-STDMETHODIMP OVSplashScreen::get_LicenseTo(BSTR* result) { return getText(licenseTo_, result); }
-STDMETHODIMP OVSplashScreen::put_LicenseTo(BSTR value) { return setText(licenseTo_, value, L"LicenseTo"); }
-STDMETHODIMP OVSplashScreen::get_CompanyName(BSTR* result) { return getText(companyName_, result); }
+STDMETHODIMP OVSplashScreen::get_LicenseTo(BSTR* result) { return getStored(licenseTo_, result); }
+STDMETHODIMP OVSplashScreen::put_LicenseTo(BSTR value) { return setStored(licenseTo_, value, id(L"LicenseTo")); }
+STDMETHODIMP OVSplashScreen::get_CompanyName(BSTR* result) { return getStored(companyName_, result); }
 
 STDMETHODIMP OVSplashScreen::put_CompanyName(BSTR value) {
     return setTextOfPair(companyName_, companyNameImage_, value, L"CompanyName");
@@ -208,7 +194,7 @@ STDMETHODIMP OVSplashScreen::putref_CompanyNameImage(IPictureDisp* value) {
     return setImageOfPair(companyNameImage_, companyName_, value, L"CompanyNameImage");
 }
 
-STDMETHODIMP OVSplashScreen::get_ProductName(BSTR* result) { return getText(productName_, result); }
+STDMETHODIMP OVSplashScreen::get_ProductName(BSTR* result) { return getStored(productName_, result); }
 
 STDMETHODIMP OVSplashScreen::put_ProductName(BSTR value) {
     return setTextOfPair(productName_, productNameImage_, value, L"ProductName");
@@ -231,18 +217,22 @@ STDMETHODIMP OVSplashScreen::putref_ProductLogo(IPictureDisp* value) {
     });
 }
 
-STDMETHODIMP OVSplashScreen::get_ProductVersion(BSTR* result) { return getText(productVersion_, result); }
-STDMETHODIMP OVSplashScreen::put_ProductVersion(BSTR value) { return setText(productVersion_, value, L"ProductVersion"); }
-STDMETHODIMP OVSplashScreen::get_Copyright(BSTR* result) { return getText(copyright_, result); }
-STDMETHODIMP OVSplashScreen::put_Copyright(BSTR value) { return setText(copyright_, value, L"Copyright"); }
-STDMETHODIMP OVSplashScreen::get_CopyrightOwner(BSTR* result) { return getText(copyrightOwner_, result); }
-STDMETHODIMP OVSplashScreen::put_CopyrightOwner(BSTR value) { return setText(copyrightOwner_, value, L"CopyrightOwner"); }
-STDMETHODIMP OVSplashScreen::get_CopyrightWarning(BSTR* result) { return getText(copyrightWarning_, result); }
-STDMETHODIMP OVSplashScreen::put_CopyrightWarning(BSTR value) {
-    return setText(copyrightWarning_, value, L"CopyrightWarning");
+STDMETHODIMP OVSplashScreen::get_ProductVersion(BSTR* result) { return getStored(productVersion_, result); }
+STDMETHODIMP OVSplashScreen::put_ProductVersion(BSTR value) {
+    return setStored(productVersion_, value, id(L"ProductVersion"));
 }
-STDMETHODIMP OVSplashScreen::get_Platform(BSTR* result) { return getText(platform_, result); }
-STDMETHODIMP OVSplashScreen::put_Platform(BSTR value) { return setText(platform_, value, L"Platform"); }
+STDMETHODIMP OVSplashScreen::get_Copyright(BSTR* result) { return getStored(copyright_, result); }
+STDMETHODIMP OVSplashScreen::put_Copyright(BSTR value) { return setStored(copyright_, value, id(L"Copyright")); }
+STDMETHODIMP OVSplashScreen::get_CopyrightOwner(BSTR* result) { return getStored(copyrightOwner_, result); }
+STDMETHODIMP OVSplashScreen::put_CopyrightOwner(BSTR value) {
+    return setStored(copyrightOwner_, value, id(L"CopyrightOwner"));
+}
+STDMETHODIMP OVSplashScreen::get_CopyrightWarning(BSTR* result) { return getStored(copyrightWarning_, result); }
+STDMETHODIMP OVSplashScreen::put_CopyrightWarning(BSTR value) {
+    return setStored(copyrightWarning_, value, id(L"CopyrightWarning"));
+}
+STDMETHODIMP OVSplashScreen::get_Platform(BSTR* result) { return getStored(platform_, result); }
+STDMETHODIMP OVSplashScreen::put_Platform(BSTR value) { return setStored(platform_, value, id(L"Platform")); }
 
 STDMETHODIMP OVSplashScreen::get_SplashStyle(long* result) {
     return call([&] { *required(result) = splashStyle_; });

@@ -54,8 +54,6 @@ public:
     STDMETHODIMP put_ProductNameColor(long value) override;
 
 private:
-    STDMETHODIMP getText(const Bstr& stored, BSTR* result);
-    STDMETHODIMP setText(Bstr& stored, BSTR value, const wchar_t* name);
     STDMETHODIMP getPicture(const ComPtr<IPictureDisp>& stored, IPictureDisp** result);
     STDMETHODIMP setTextOfPair(Bstr& text, ComPtr<IPictureDisp>& image, BSTR value, const wchar_t* name);
     STDMETHODIMP setImageOfPair(ComPtr<IPictureDisp>& image, Bstr& text, IPictureDisp* value, const wchar_t* name);

@@ -13,7 +13,9 @@
 
 #include "ComObject.h"
 #include "ConnectionPoint.h"
+#include "Errors.h"
 #include "PersistedProperty.h"
+#include "Runtime.h"
 
 namespace orvane {
 
@@ -200,6 +202,30 @@ public:
     STDMETHODIMP GetClassInfo(ITypeInfo** info) override { return Object::GetClassInfo(info); }
 
 protected:
+    // Accessors of the usual shape: a getter hands out a copy of the stored value; a
+    // setter stores the new one, then announces the property.
+    HRESULT getStored(const Bstr& stored, BSTR* result) {
+        return this->call([&] {
+            *required(result) = nullptr;
+            *result = runtime::allocText(runtime::bstrText(stored.get()));
+        });
+    }
+    HRESULT setStored(Bstr& stored, BSTR value, DISPID member) {
+        return this->call([&] {
+            stored = Bstr(value, ::SysStringLen(value));
+            propertyChanged(member);
+        });
+    }
+    HRESULT getStored(long stored, long* result) {
+        return this->call([&] { *required(result) = stored; });
+    }
+    HRESULT setStored(long& stored, long value, DISPID member) {
+        return this->call([&] {
+            stored = value;
+            propertyChanged(member);
+        });
+    }
+
     const CLSID& protocolClassId() const noexcept override { return Derived::classId(); }
     const std::wstring& protocolErrorSource() const override { return Object::errorSource(); }
     PersistedTable protocolTable() const noexcept override { return Derived::persistedProperties(); }
