@@ -1,5 +1,6 @@
 // Forms built from tables: windows, geometry, fonts, colours, keyboard, events, program
 // services and the release of every object at unload. Runs on the private X display.
+#include "common/Screenshot.h"
 #include "frame/forms/Form.h"
 #include "frame/forms/GdiCache.h"
 #include "frame/forms/Program.h"
@@ -88,72 +89,13 @@ Capture capture(HWND window) {
     return result;
 }
 
-// A minimal PNG (stored deflate blocks) so screenshots can be looked at.
-void savePng(const Capture& image, const std::filesystem::path& path) {
-    auto crcTable = [] {
-        std::array<uint32_t, 256> table{};
-        for (uint32_t n = 0; n < 256; ++n) {
-            uint32_t c = n;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            table[n] = c;
-        }
-        return table;
-    }();
-    auto be32 = [](std::string& out, uint32_t v) {
-        for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((v >> shift) & 0xFF);
-    };
-    auto chunk = [&](std::string& out, const char* type, const std::string& data) {
-        be32(out, static_cast<uint32_t>(data.size()));
-        std::string body = std::string(type, 4) + data;
-        uint32_t crc = 0xFFFFFFFFu;
-        for (unsigned char c : body) crc = crcTable[(crc ^ c) & 0xFF] ^ (crc >> 8);
-        out += body;
-        be32(out, crc ^ 0xFFFFFFFFu);
-    };
-    std::string raw;
-    for (int y = 0; y < image.height; ++y) {
-        raw += '\0';
-        for (int x = 0; x < image.width; ++x) {
-            COLORREF c = image.at(x, y);
-            raw += static_cast<char>(GetRValue(c));
-            raw += static_cast<char>(GetGValue(c));
-            raw += static_cast<char>(GetBValue(c));
-        }
-    }
-    std::string zlib = "\x78\x01";
-    uint32_t a = 1, b = 0;
-    for (unsigned char c : raw) {
-        a = (a + c) % 65521;
-        b = (b + a) % 65521;
-    }
-    for (size_t at = 0; at < raw.size() || at == 0; at += 65535) {
-        size_t length = std::min<size_t>(65535, raw.size() - at);
-        zlib += static_cast<char>(at + length >= raw.size() ? 1 : 0);
-        zlib += static_cast<char>(length & 0xFF);
-        zlib += static_cast<char>(length >> 8);
-        zlib += static_cast<char>(~length & 0xFF);
-        zlib += static_cast<char>((~length >> 8) & 0xFF);
-        zlib.append(raw, at, length);
-        if (raw.empty()) break;
-    }
-    be32(zlib, (b << 16) | a);
-    std::string header;
-    be32(header, static_cast<uint32_t>(image.width));
-    be32(header, static_cast<uint32_t>(image.height));
-    header += std::string("\x08\x02\x00\x00\x00", 5);
-    std::string png = "\x89PNG\r\n\x1a\n";
-    chunk(png, "IHDR", header);
-    chunk(png, "IDAT", zlib);
-    chunk(png, "IEND", "");
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary).write(png.data(), static_cast<std::streamsize>(png.size()));
-}
-
 std::filesystem::path screenshotPath(const wchar_t* name) {
     wchar_t module[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, module, MAX_PATH);
     // build/x64/tests/orvane_tests.exe -> build/x64/screenshots/
-    return std::filesystem::path(module).parent_path().parent_path() / L"screenshots" / name;
+    std::filesystem::path folder = std::filesystem::path(module).parent_path().parent_path() / L"screenshots";
+    std::filesystem::create_directories(folder);
+    return folder / name;
 }
 
 // Reads and dismisses the next message box with `title` from a second thread.
@@ -327,7 +269,7 @@ TEST_F(FormTest, EveryKindIsAStandardWindowWithItsTableValues) {
     EXPECT_EQ(form.control(L"Shape1").hwnd(), nullptr);
     EXPECT_EQ(form.control(L"Timer1").hwnd(), nullptr);
     Capture image = capture(form.hwnd());
-    savePng(image, screenshotPath(L"sample-form.png"));
+    demo::saveWindowPicture(form.hwnd(), screenshotPath(L"sample-form.png").wstring());
     // Inside a frame the form shows through.
     EXPECT_EQ(image.at(toPixelsX(120 + 2000), toPixelsY(120 + 1200)), ::GetSysColor(COLOR_BTNFACE));
 }
@@ -677,7 +619,7 @@ TEST_F(FormTest, BandsRulesAndTransparentLabelsHaveTheirColours) {
     form.show();
     pump();
     Capture image = capture(form.hwnd());
-    savePng(image, screenshotPath(L"bands-and-labels.png"));
+    demo::saveWindowPicture(form.hwnd(), screenshotPath(L"bands-and-labels.png").wstring());
 
     // The band around and under the transparent label is black; its text is yellow.
     EXPECT_EQ(image.at(5, 5), RGB(0, 0, 0));
