@@ -391,7 +391,7 @@ TEST(Robustness, RandomLateBoundCallsOnEveryClass) {
                                                  withResult ? &result : nullptr, pool.pick(5) ? &exception : nullptr,
                                                  pool.pick(2) ? &argumentError : nullptr);
                 ++calls;
-                if (outcome == S_OK || (outcome == DISP_E_EXCEPTION && exception.scode != 0x800A000D)) {
+                if (outcome == S_OK || (outcome == DISP_E_EXCEPTION && exception.scode != static_cast<SCODE>(0x800A000D))) {
                     ++reached[member.name];
                 }
                 std::string why;
@@ -459,7 +459,7 @@ TEST(Robustness, NullPointersThroughTheDualVtable) {
                     V_VT(&arguments[p]) = VT_I4;
                     V_I4(&arguments[p]) = 0;
                 }
-                types[p] = type.vt == VT_VARIANT ? VT_VARIANT : V_VT(&arguments[p]);
+                types[p] = type.vt == VT_VARIANT ? static_cast<VARTYPE>(VT_VARIANT) : V_VT(&arguments[p]);
                 pointers[p] = &arguments[p];
             }
             if (anyPointer) {
