@@ -13,9 +13,6 @@ const FormSpec window{L"frmAbout2000", L"About MyApp", 5745, 4770, BorderStyle::
 
 constexpr Color black = 0x00000000;
 constexpr Color white = 0x00FFFFFF;
-constexpr Color linkBlue = 0x00C00000;
-constexpr Color buttonText = 0x00404040;
-constexpr FontSpec linkFont = font(L"MS Sans Serif", 8.25, Underline);
 
 // Every label on the white band is transparent.
 const ControlSpec controls[] = {
@@ -30,17 +27,17 @@ const ControlSpec controls[] = {
      Transparent},
     {Kind::Label, L"Label2", L"E-mail:", 1080, 1200, 465, 195, {}, DefaultColor, DefaultColor,
      AutoSize | Transparent},
-    {Kind::Label, L"lblMail", L"Mail", 1800, 1200, 3855, 225, linkFont, linkBlue, DefaultColor, Transparent},
+    {Kind::Label, L"lblMail", L"Mail", 1800, 1200, 3855, 225, linkFont, linkNormal, DefaultColor, Transparent},
     {Kind::Label, L"Label1", L"Website:", 1080, 1560, 630, 195, {}, DefaultColor, DefaultColor,
      AutoSize | Transparent},
-    {Kind::Label, L"lblUrl", L"Url", 1800, 1560, 3825, 255, linkFont, linkBlue, DefaultColor, Transparent},
+    {Kind::Label, L"lblUrl", L"Url", 1800, 1560, 3825, 255, linkFont, linkNormal, DefaultColor, Transparent},
     {Kind::Label, L"lblCopyright", L"Copyright", 120, 1920, 5535, 255, arial(8.25), DefaultColor, DefaultColor,
      Align::Center | Transparent},
     {Kind::Label, L"lblDescription", L"App Description", 150, 2280, 5445, 1170, {}, black},
     {Kind::Label, L"lblDisclaimer", L"", 150, 3600, 3975, 1065, {}, black},
     ControlSpec{Kind::CommandButton, L"cmdOK", L"", 4320, 3705, 1260, 345, {}, DefaultColor, DefaultColor,
                 DefaultButton | CancelButton}.tab(0),
-    {Kind::TextBox, L"Text1", L"OK", 4380, 3780, 1155, 225, {}, buttonText, sys::ActiveBorder,
+    {Kind::TextBox, L"Text1", L"OK", 4380, 3780, 1155, 225, {}, buttonTextDesigned, sys::ActiveBorder,
      ReadOnly | NoTabStop | Align::Center | NoBorder},
     ControlSpec{Kind::CommandButton, L"cmdSysInfo", L"", 4320, 4155, 1245, 345}.tab(2),
     {Kind::TextBox, L"Text2", L"System Info...", 4380, 4230, 1125, 225, {}, DefaultColor, sys::ActiveBorder,

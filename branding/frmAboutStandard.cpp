@@ -14,9 +14,6 @@ const FormSpec window{L"frmAboutStandard", L"About MyApp", 5700, 4755, BorderSty
 constexpr Color black = 0x00000000;
 constexpr Color white = 0x00FFFFFF;
 constexpr Color grey = 0x00808080;
-constexpr Color linkBlue = 0x00C00000;
-constexpr Color buttonText = 0x00404040;
-constexpr FontSpec linkFont = font(L"MS Sans Serif", 8.25, Underline);
 
 // Text1 and Text2 lie on the faces of the two buttons and come after them, so above them.
 const ControlSpec controls[] = {
@@ -29,15 +26,15 @@ const ControlSpec controls[] = {
     {Kind::Label, L"lblVersion", L"Version", 1050, 480, 4605, 225, arial(9.75, Bold)},
     {Kind::Label, L"lblDescription", L"App Description", 90, 960, 5505, 1290, {}, black},
     {Kind::Label, L"Label2", L"E-mail:", 1080, 2400, 465, 195, {}, DefaultColor, DefaultColor, AutoSize},
-    {Kind::Label, L"lblMail", L"Mail", 1800, 2400, 3795, 225, linkFont, linkBlue},
+    {Kind::Label, L"lblMail", L"Mail", 1800, 2400, 3795, 225, linkFont, linkNormal},
     {Kind::Label, L"Label1", L"Website:", 1080, 2760, 630, 195, {}, DefaultColor, DefaultColor, AutoSize},
-    {Kind::Label, L"lblUrl", L"Url", 1800, 2760, 3795, 225, linkFont, linkBlue},
+    {Kind::Label, L"lblUrl", L"Url", 1800, 2760, 3795, 225, linkFont, linkNormal},
     {Kind::Label, L"lblCopyright", L"Copyright", 120, 3120, 5535, 225, arial(8.25), DefaultColor, DefaultColor,
      Align::Center},
     {Kind::Label, L"lblDisclaimer", L"", 120, 3600, 3975, 1065, {}, black},
     ControlSpec{Kind::CommandButton, L"cmdOK", L"", 4245, 3705, 1260, 345, {}, DefaultColor, DefaultColor,
                 DefaultButton | CancelButton}.tab(0),
-    {Kind::TextBox, L"Text1", L"OK", 4290, 3780, 1155, 225, {}, buttonText, sys::ActiveBorder,
+    {Kind::TextBox, L"Text1", L"OK", 4290, 3780, 1155, 225, {}, buttonTextDesigned, sys::ActiveBorder,
      ReadOnly | NoTabStop | Align::Center | NoBorder},
     ControlSpec{Kind::CommandButton, L"cmdSysInfo", L"", 4260, 4155, 1245, 345}.tab(2),
     {Kind::TextBox, L"Text2", L"System Info...", 4290, 4230, 1125, 225, {}, DefaultColor, sys::ActiveBorder,
