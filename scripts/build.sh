@@ -9,8 +9,14 @@ case "$arch" in
   i686) dir=$here/build/i686 ;;
   *) echo "unknown architecture $arch"; exit 2 ;;
 esac
+# A compiler cache, where the machine has one, keeps rebuilds of other checkouts quick.
+launcher=""
+if command -v ccache >/dev/null 2>&1; then
+  launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache"
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$here}
+fi
 if [ ! -f "$dir/CMakeCache.txt" ]; then
-  cmake -S "$here" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/toolchain-$arch.cmake" >/dev/null
+  cmake -S "$here" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/toolchain-$arch.cmake" $launcher >/dev/null
 fi
 if [ $# -gt 0 ]; then
   for target in "$@"; do cmake --build "$dir" -j"$(nproc)" --target "$target"; done
