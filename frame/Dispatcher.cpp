@@ -136,7 +136,7 @@ void storeByReference(VARIANT* target, VARIANT& value) {
     VARTYPE type = V_VT(target) & ~VT_BYREF;
     if (!V_BYREF(target)) return;
     Variant converted;
-    if (FAILED(::VariantChangeTypeEx(converted.get(), &value, runtime::userLocale, conversionFlags(type), type))) return;
+    if (FAILED(runtime::changeType(converted.get(), &value, runtime::userLocale, conversionFlags(type), type))) return;
     VARIANT* held = converted.get();
     switch (type) {
     case VT_I2: *V_I2REF(target) = V_I2(held); break;
@@ -376,7 +376,7 @@ HRESULT Dispatcher::invoke(void* self, DISPID id, WORD flags, DISPPARAMS* params
                 return DISP_E_PARAMNOTOPTIONAL;
             }
             if (parameter.hasDefault && parameter.type != VT_VARIANT) {
-                if (FAILED(::VariantChangeTypeEx(local, const_cast<VARIANT*>(parameter.defaultValue.get()), runtime::userLocale, 0, parameter.type))) {
+                if (FAILED(runtime::changeType(local, const_cast<VARIANT*>(parameter.defaultValue.get()), runtime::userLocale, 0, parameter.type))) {
                     return DISP_E_TYPEMISMATCH;
                 }
             } else if (parameter.hasDefault) {
@@ -421,7 +421,7 @@ HRESULT Dispatcher::invoke(void* self, DISPID id, WORD flags, DISPPARAMS* params
                 Variant copy;
                 HRESULT converted = ::VariantCopyInd(copy.get(), &held);
                 if (SUCCEEDED(converted)) {
-                    converted = ::VariantChangeTypeEx(local, copy.get(), runtime::userLocale,
+                    converted = runtime::changeType(local, copy.get(), runtime::userLocale,
                                                       conversionFlags(parameter.type), parameter.type);
                 }
                 if (FAILED(converted)) {

@@ -2,12 +2,16 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <algorithm>
 #include <cstring>
 #include <cwchar>
 #include <new>
 
 #include "Errors.h"
+
+// mingw's own correctly rounded strtod (integer arithmetic), linked statically.
+extern "C" double __cdecl __mingw_strtod(const char*, char**);
 
 namespace orvane::runtime {
 
@@ -180,6 +184,52 @@ bool equals(const VARIANT& left, const VARIANT& right) {
     return ::VarCmp(a.pointer, b.pointer, userLocale, 0) == VARCMP_EQ;
 }
 
+HRESULT textToDouble(const OLECHAR* text, LCID locale, double* result) noexcept {
+    // As many digits as can matter: a Double's exact decimal expansion needs 767.
+    constexpr int maximumDigits = 1024;
+    BYTE digits[maximumDigits];
+    NUMPARSE parsed{};
+    parsed.cDig = maximumDigits;
+    parsed.dwInFlags = NUMPRS_STD;
+    HRESULT outcome = ::VarParseNumFromStr(const_cast<OLECHAR*>(text ? text : L""), locale, 0, &parsed, digits);
+    if (FAILED(outcome)) return outcome;
+    if (parsed.dwOutFlags & NUMPRS_HEX_OCT) {
+        // Whole numbers of at most 64 bits: exact on every path.
+        VARIANT value;
+        ::VariantInit(&value);
+        outcome = ::VarNumFromParseNum(&parsed, digits, VTBIT_R8, &value);
+        if (SUCCEEDED(outcome)) *result = V_R8(&value);
+        return outcome;
+    }
+    char decimal[maximumDigits + 24];
+    size_t length = 0;
+    if (parsed.dwOutFlags & NUMPRS_NEG) decimal[length++] = '-';
+    if (parsed.cDig == 0) decimal[length++] = '0';
+    for (int i = 0; i < parsed.cDig; ++i) decimal[length++] = static_cast<char>('0' + digits[i]);
+    std::snprintf(decimal + length, sizeof decimal - length, "e%d", parsed.nPwr10);
+    // The same code in both bitnesses.
+    double value = ::__mingw_strtod(decimal, nullptr);
+    if (!std::isfinite(value)) return DISP_E_OVERFLOW;
+    *result = value;
+    return S_OK;
+}
+
+HRESULT changeType(VARIANT* target, VARIANT* source, LCID locale, USHORT flags, VARTYPE type) noexcept {
+    VARIANT* held = source;
+    while (V_VT(held) == (VT_BYREF | VT_VARIANT) && V_VARIANTREF(held)) held = V_VARIANTREF(held);
+    bool text = V_VT(held) == VT_BSTR || V_VT(held) == (VT_BYREF | VT_BSTR);
+    if (type != VT_R8 || !text) return ::VariantChangeTypeEx(target, source, locale, flags, type);
+    BSTR value = V_VT(held) == VT_BSTR ? V_BSTR(held) : (V_BSTRREF(held) ? *V_BSTRREF(held) : nullptr);
+    double number = 0;
+    HRESULT outcome = textToDouble(value, locale, &number);
+    if (FAILED(outcome)) return outcome;
+    outcome = ::VariantClear(target);  // in place, the text is no longer needed
+    if (FAILED(outcome)) return outcome;
+    V_VT(target) = VT_R8;
+    V_R8(target) = number;
+    return S_OK;
+}
+
 Variant convert(const VARIANT& value, VARTYPE type) {
     Operand source(value);
     Variant result;
@@ -190,7 +240,7 @@ Variant convert(const VARIANT& value, VARTYPE type) {
     if (V_VT(source.pointer) == VT_NULL) raise(error::InvalidUseOfNull);
     // Booleans become "True"/"False" as text.
     USHORT flags = type == VT_BSTR ? VARIANT_ALPHABOOL : 0;
-    check(::VariantChangeTypeEx(result.get(), source.pointer, userLocale, flags, type));
+    check(changeType(result.get(), source.pointer, userLocale, flags, type));
     return result;
 }
 
@@ -213,7 +263,7 @@ Bstr toText(const VARIANT& value) {
 
 double textToDouble(const wchar_t* text) {
     double result = 0;
-    check(::VarR8FromStr(const_cast<OLECHAR*>(text ? text : L""), userLocale, 0, &result));
+    check(textToDouble(text, userLocale, &result));
     return result;
 }
 

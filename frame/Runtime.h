@@ -40,6 +40,12 @@ Variant multiply(const VARIANT& left, const VARIANT& right);
 bool equals(const VARIANT& left, const VARIANT& right);
 
 // --- Conversions ------------------------------------------------------------
+// VariantChangeTypeEx, except that a text becomes a Double through one correctly
+// rounded conversion of all its digits. The platform parses the text (separators,
+// signs, currency symbols, &H and &O), but its own digits-to-Double step overflows on
+// long digit strings in one bitness and keeps 80-bit intermediates in the other.
+HRESULT changeType(VARIANT* target, VARIANT* source, LCID locale, USHORT flags, VARTYPE type) noexcept;
+HRESULT textToDouble(const OLECHAR* text, LCID locale, double* result) noexcept;
 // Checked conversion to a subtype: 13 when not convertible, 6 when out of range,
 // 94 for Null (except to Variant).
 Variant convert(const VARIANT& value, VARTYPE type);

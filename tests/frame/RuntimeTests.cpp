@@ -97,6 +97,33 @@ TEST(RuntimeConversion, CheckedConversions) {
     EXPECT_EQ(big.int64 * 10, currencyMultiply(big, 10).int64);
 }
 
+// Every digit counts once, whatever the length of the text: the nearest Double.
+TEST(RuntimeConversion, TextsBecomeTheNearestDouble) {
+    const struct {
+        const wchar_t* text;
+        double expected;
+    } rows[] = {
+        {L"0.1", 0.1},
+        {L"-1,000.5", -1000.5},
+        {L"&H10", 16},
+        {L"9007199254740993", 9007199254740992.0},  // a tie: to even
+        {L"9007199254740993.00000000000000000001", 9007199254740994.0},
+        {L"4.9406564584124654E-324", 0x1p-1074},
+        {L"1.7976931348623157E308", 1.7976931348623157e308},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.expected, textToDouble(row.text)) << std::wstring(row.text).c_str();
+        Bstr text(row.text);
+        EXPECT_EQ(row.expected, toDouble(test::vText(text)));
+    }
+    std::wstring third = L"0." + std::wstring(400, L'3');
+    EXPECT_EQ(1.0 / 3, textToDouble(third.c_str()));
+    std::wstring huge = L"1" + std::wstring(308, L'0');
+    EXPECT_EQ(1e308, textToDouble(huge.c_str()));
+    EXPECT_RAISES(error::Overflow, textToDouble(L"1E309"));
+    EXPECT_RAISES(error::Overflow, textToDouble((L"1" + std::wstring(309, L'0')).c_str()));
+}
+
 TEST(RuntimeHexOct, UpperCaseDigitsAndTwosComplement) {
     EXPECT_EQ(L"FF", hexText(vLong(255)));
     EXPECT_EQ(L"0", hexText(vLong(0)));

@@ -276,5 +276,43 @@ TEST_F(OVMathTest, LateBoundDoubleArgumentsStayUnchanged) {
     EXPECT_EQ(VT_EMPTY, V_VT(failed.value.get()));
 }
 
+// Results that a host of either bitness must get bit for bit: every step rounded to
+// Double (no 80-bit intermediates), and texts of any length converted once, correctly
+// rounded.
+TEST_F(OVMathTest, TinyAndHugeArgumentsGiveOneResultInEveryHost) {
+    double result = 0;
+    for (double tiny : {1e-200, -1e-200, 0x1p-1022, -0x1p-1022, 1e-308, -1e-308}) {
+        SCOPED_TRACE(tiny);
+        EXPECT_TRUE(raisedEarly(math->ASec(&tiny, &result), 11, L"Division by zero"));  // v*v is 0
+        EXPECT_TRUE(raisedEarly(math->ACsc(&tiny, &result), 11, L"Division by zero"));
+    }
+    const struct {
+        double value, expected;  // 1/value rounded once into the subnormal range
+    } cotangents[] = {{7e307, 0x0.a45c4ab92ba51p-1022}, {9e307, 0x0.7fd6013ab02b1p-1022}, {1e308, 0x0.730d67819e8d2p-1022}};
+    for (const auto& row : cotangents) {
+        double value = row.value;
+        ASSERT_EQ(S_OK, math->ACot(&value, &result));
+        EXPECT_EQ(row.expected, result) << row.value;
+    }
+    Bstr exponent(L"1E308"), digits((L"1" + std::wstring(308, L'0')).c_str());
+    for (const Bstr* text : {&exponent, &digits}) {
+        Call call = invokeByName(math.get(), L"ACot", {vText(*text)});
+        ASSERT_EQ(S_OK, call.result);
+        EXPECT_EQ(0x0.730d67819e8d2p-1022, V_R8(call.value.get()));
+    }
+    // 400 threes: the Double nearest to a third, as from "0.3333333333333333".
+    Bstr third((L"0." + std::wstring(400, L'3')).c_str());
+    double exact = 1.0 / 3;
+    ASSERT_EQ(S_OK, math->ASin(&exact, &result));
+    Call fromText = invokeByName(math.get(), L"ASin", {vText(third)});
+    ASSERT_EQ(S_OK, fromText.result);
+    EXPECT_EQ(result, V_R8(fromText.value.get()));
+    // Just above 1, but nearest to 1: in range.
+    Bstr one((L"1.0" + std::wstring(400, L'0') + L"1").c_str());
+    Call fromOne = invokeByName(math.get(), L"ASin", {vText(one)});
+    ASSERT_EQ(S_OK, fromOne.result);
+    EXPECT_EQ(HALF_PI, V_R8(fromOne.value.get()));
+}
+
 }  // namespace
 }  // namespace orvane
