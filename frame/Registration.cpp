@@ -116,6 +116,20 @@ bool readLibrary(LibraryFacts& facts) {
     return true;
 }
 
+// Whether the library of the other bitness is still registered in its own view of the
+// classes key. Class keys are kept apart per bitness; programmatic identifiers, the type
+// library and (under Wine) the interface keys are shared, and stay while it needs them.
+// Asked once our own class keys are gone: on a 32-bit system both view flags name the
+// one view, which then has none.
+bool otherBitnessRegistered(RegistrationScope scope) {
+    const REGSAM otherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+    HKEY base = scope == RegistrationScope::User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+    const std::wstring server =
+        L"Software\\Classes\\CLSID\\" + guidText(*catalogue().front().classId) + L"\\InprocServer32";
+    UniqueHkey key;
+    return ::RegOpenKeyExW(base, server.c_str(), 0, KEY_READ | otherView, key.put()) == ERROR_SUCCESS;
+}
+
 }  // namespace
 
 HRESULT registerServer(RegistrationScope scope) noexcept {
@@ -182,15 +196,21 @@ HRESULT unregisterServer(RegistrationScope scope) noexcept {
         UniqueHkey holder;
         HKEY root = classesRoot(scope, holder);
         if (!root) return SELFREG_E_CLASS;
-        for (const ClassEntry& entry : catalogue()) {
-            deleteTree(root, L"CLSID\\" + guidText(*entry.classId));
-            if (entry.kind != ClassKind::PropertyPage) deleteTree(root, programmaticId(entry));
-        }
+        for (const ClassEntry& entry : catalogue()) deleteTree(root, L"CLSID\\" + guidText(*entry.classId));
         LibraryFacts library;
         if (!readLibrary(library)) return SELFREG_E_TYPELIB;
         const std::wstring libraryId = guidText(library.libraryId);
         const std::wstring version = std::to_wstring(library.major) + L"." + std::to_wstring(library.minor);
-        deleteTree(root, L"TypeLib\\" + libraryId + L"\\" + version);
+        const std::wstring libraryKey = L"TypeLib\\" + libraryId + L"\\" + version;
+        if (otherBitnessRegistered(scope)) {
+            // Only this bitness's path to the library goes; the rest serves the other.
+            deleteTree(root, libraryKey + (library.kind == SYS_WIN64 ? L"\\0\\win64" : L"\\0\\win32"));
+            return S_OK;
+        }
+        for (const ClassEntry& entry : catalogue()) {
+            if (entry.kind != ClassKind::PropertyPage) deleteTree(root, programmaticId(entry));
+        }
+        deleteTree(root, libraryKey);
         // The library key goes only when no other version is left under it.
         ::RegDeleteKeyW(root, (L"TypeLib\\" + libraryId).c_str());
         for (const auto& item : library.automationInterfaces) deleteTree(root, L"Interface\\" + guidText(item.first));

@@ -292,5 +292,37 @@ TEST_F(Library, PerUserRegistrationStaysUnderTheCurrentUser) {
     EXPECT_EQ(std::vector<std::wstring>{}, ourKeys(HKEY_CURRENT_USER));
 }
 
+// Both bitnesses register into one registry: class keys apart per view, programmatic
+// identifiers and the type library shared. Undoing one leaves what the other needs.
+TEST_F(Library, UnregistrationLeavesTheOtherBitnessRegistered) {
+    const REGSAM otherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+    const std::wstring classes = L"Software\\Classes\\";
+    const std::wstring otherServer = classes + L"CLSID\\" + guidText(*catalogue().front().classId) + L"\\InprocServer32";
+    const std::wstring typeLib = classes + L"TypeLib\\{25BB43AC-D3E7-4A12-A64C-7B2E90C4F151}\\1.0\\0\\";
+    const wchar_t* ownPlatform = sizeof(void*) == 8 ? L"win64" : L"win32";
+    const wchar_t* otherPlatform = sizeof(void*) == 8 ? L"win32" : L"win64";
+    ASSERT_EQ(S_OK, registerServer());
+    // The other bitness's registration, as its own registration writes it.
+    UniqueHkey key;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, otherServer.c_str(), 0, nullptr, 0,
+                                               KEY_WRITE | otherView, nullptr, key.put(), nullptr));
+    key.reset();
+    ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, (typeLib + otherPlatform).c_str(), nullptr, REG_SZ,
+                                               L"C:\\other\\OrvaneSuite.dll", 52));
+
+    ASSERT_EQ(S_OK, unregisterServer());
+    EXPECT_FALSE(keyExists(HKEY_LOCAL_MACHINE, classes + L"CLSID\\" + guidText(CLSID_OVNumbers)));
+    EXPECT_FALSE(keyExists(HKEY_LOCAL_MACHINE, typeLib + ownPlatform));
+    EXPECT_EQ(L"C:\\other\\OrvaneSuite.dll", readText(HKEY_LOCAL_MACHINE, typeLib + otherPlatform));
+    EXPECT_EQ(guidText(CLSID_OVNumbers), readText(HKEY_LOCAL_MACHINE, classes + L"TVOrvaneSuite.OVNumbers\\CLSID"));
+    EXPECT_TRUE(keyExists(HKEY_LOCAL_MACHINE, classes + L"Interface\\" + guidText(IID__OVNumbers)));
+
+    // With the other one gone too, nothing of ours is left.
+    ASSERT_EQ(ERROR_SUCCESS, ::RegDeleteKeyExW(HKEY_LOCAL_MACHINE, otherServer.c_str(), otherView, 0));
+    ::RegDeleteKeyExW(HKEY_LOCAL_MACHINE, otherServer.substr(0, otherServer.rfind(L'\\')).c_str(), otherView, 0);
+    ASSERT_EQ(S_OK, unregisterServer());
+    EXPECT_EQ(std::vector<std::wstring>{}, ourKeys(HKEY_LOCAL_MACHINE));
+}
+
 }  // namespace
 }  // namespace orvane
