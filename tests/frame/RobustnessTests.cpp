@@ -456,8 +456,10 @@ TEST(Robustness, NullPointersThroughTheDualVtable) {
                 } else if (type.vt == VT_VARIANT) {
                     V_VT(&arguments[p]) = VT_EMPTY;
                 } else {
-                    V_VT(&arguments[p]) = VT_I4;
-                    V_I4(&arguments[p]) = 0;
+                    // A zero of the declared type and size: under the 32-bit calling
+                    // convention the member removes exactly its declared arguments.
+                    V_VT(&arguments[p]) = type.vt == VT_USERDEFINED ? static_cast<VARTYPE>(VT_I4) : type.vt;
+                    V_CY(&arguments[p]).int64 = 0;
                 }
                 types[p] = type.vt == VT_VARIANT ? static_cast<VARTYPE>(VT_VARIANT) : V_VT(&arguments[p]);
                 pointers[p] = &arguments[p];
