@@ -7,11 +7,18 @@
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 script=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-work=$here/build/x64/vbs
+# The script host of the architecture under test: ORVANE_ARCH=x86 takes the 32-bit one.
+runner=$here/scripts/wine-run.sh
+host=cscript
+if [ "${ORVANE_ARCH:-x64}" = x86 ]; then
+  runner=$here/scripts/wine32-run.sh
+  host='C:\windows\syswow64\cscript.exe'
+fi
+work=${ORVANE_SCRIPT_FOLDER:-$here/build/x64}/vbs
 mkdir -p "$work"
 combined=$work/$(basename "$script")
 cat "$here/tests/vbs/ok.vbs" "$script" > "$combined"
-timeout -k 5 "${ORVANE_VBS_TIMEOUT:-120}" "$here/scripts/wine-run.sh" cscript //nologo "Z:$combined" "${@:2}"
+timeout -k 5 "${ORVANE_VBS_TIMEOUT:-120}" "$runner" "$host" //nologo "Z:$combined" "${@:2}"
 code=$?
 if [ "$code" -eq 124 ] || [ "$code" -eq 137 ]; then
   echo "FAILED: $1 did not finish within ${ORVANE_VBS_TIMEOUT:-120} s"

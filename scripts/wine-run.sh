@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a Windows program under 64-bit Wine in the project's private prefix, on the
 # prefix's private X server when wine-prefix.sh has started one.
-# ORVANE_WINEPREFIX overrides the prefix location.
+# ORVANE_WINEPREFIX overrides the prefix location; ORVANE_WINE_LOADER the loader
+# (scripts/wine32-run.sh picks the 32-bit one: one prefix serves both bitnesses).
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX=${ORVANE_WINEPREFIX:-$here/build/x64/wineprefix}
@@ -13,11 +14,12 @@ if [ -s "$WINEPREFIX.display" ]; then
 fi
 # Wine takes the ANSI code page and the user's locale from the Unix locale names (no
 # generated system locale needed); ORVANE_LOCALE pins them for this run.
+loader=${ORVANE_WINE_LOADER:-/usr/lib/wine/wine64}
 run() {
   if [ -n "${ORVANE_LOCALE:-}" ]; then
-    env LC_ALL="$ORVANE_LOCALE" LANG="$ORVANE_LOCALE" /usr/lib/wine/wine64 "$@"
+    env LC_ALL="$ORVANE_LOCALE" LANG="$ORVANE_LOCALE" "$loader" "$@"
   else
-    /usr/lib/wine/wine64 "$@"
+    "$loader" "$@"
   fi
 }
 # Under load Wine has been seen to end a process before its program ran: a failure
