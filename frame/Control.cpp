@@ -3,6 +3,7 @@
 #include <olectl.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <map>
 
@@ -74,6 +75,9 @@ void* ControlProtocol::queryProtocol(REFIID iid) noexcept {
     if (iid == IID_IPersistStream) return static_cast<IPersistStream*>(this);
     if (iid == IID_IPersist) return static_cast<IPersistStreamInit*>(this);
     if (iid == IID_ISpecifyPropertyPages) return static_cast<ISpecifyPropertyPages*>(this);
+    if (iid == IID_IPersistStorage) return static_cast<IPersistStorage*>(this);
+    if (iid == IID_IOleInPlaceActiveObject) return static_cast<IOleInPlaceActiveObject*>(this);
+    if (iid == IID_IQuickActivate) return static_cast<IQuickActivate*>(this);
     return nullptr;
 }
 
@@ -86,6 +90,7 @@ void ControlProtocol::runInitProperties() {
 
 void ControlProtocol::propertyChanged(DISPID dispid) {
     dirty_ = true;
+    changedSinceSave_ = true;
     if (freezeCount_ > 0) {
         if (std::find(heldNotifications_.begin(), heldNotifications_.end(), dispid) == heldNotifications_.end()) {
             heldNotifications_.push_back(dispid);
@@ -118,7 +123,7 @@ STDMETHODIMP ControlProtocol::FreezeEvents(BOOL freeze) {
 // ---- siting and ambient properties ------------------------------------------------
 
 void ControlProtocol::readAmbients() {
-    userMode_ = true;
+    userMode_ = statedUserMode_.value_or(true);
     if (!site_) return;
     ComPtr<IDispatch> ambients = site_.query<IDispatch>();
     if (!ambients) return;
@@ -131,9 +136,14 @@ void ControlProtocol::readAmbients() {
     }
 }
 
-STDMETHODIMP ControlProtocol::SetClientSite(IOleClientSite* site) {
+void ControlProtocol::attachSite(IOleClientSite* site, std::optional<bool> statedUserMode) {
     site_ = site;
+    statedUserMode_ = site ? statedUserMode : std::nullopt;
     readAmbients();
+}
+
+STDMETHODIMP ControlProtocol::SetClientSite(IOleClientSite* site) {
+    attachSite(site, std::nullopt);
     return S_OK;
 }
 
@@ -196,10 +206,13 @@ STDMETHODIMP ControlProtocol::DoVerb(LONG verb, LPMSG, IOleClientSite*, LONG, HW
     case OLEIVERB_SHOW:
     case OLEIVERB_OPEN:
     case OLEIVERB_INPLACEACTIVATE:
-    case OLEIVERB_UIACTIVATE:
     case OLEIVERB_HIDE:
         // Nothing to activate: the control has no window.
         return S_OK;
+    case OLEIVERB_UIACTIVATE:
+        // A valid verb, but with no window, menus or tools there is no user interface to
+        // bring up: the object stays as it is and says so without failing.
+        return OLEOBJ_S_CANNOT_DOVERB_NOW;
     case OLEIVERB_PROPERTIES: {
         std::span<const CLSID> pages = protocolPages();
         if (pages.empty()) return OLEOBJ_S_INVALIDVERB;
@@ -427,6 +440,59 @@ STDMETHODIMP ControlProtocol::UIDeactivate() { return S_OK; }
 STDMETHODIMP ControlProtocol::SetObjectRects(LPCRECT position, LPCRECT) { return position ? S_OK : E_POINTER; }
 STDMETHODIMP ControlProtocol::ReactivateAndUndo() { return INPLACE_E_NOTUNDOABLE; }
 
+// ---- IOleInPlaceActiveObject ----------------------------------------------------------
+// Never UI-active, so never the frame's active object: a container that asks anyway
+// finds no key of ours to translate and nothing to place or disable.
+
+STDMETHODIMP ControlProtocol::TranslateAccelerator(LPMSG message) { return message ? S_FALSE : E_POINTER; }
+STDMETHODIMP ControlProtocol::OnFrameWindowActivate(BOOL) { return S_OK; }
+STDMETHODIMP ControlProtocol::OnDocWindowActivate(BOOL) { return S_OK; }
+STDMETHODIMP ControlProtocol::ResizeBorder(LPCRECT border, IOleInPlaceUIWindow*, BOOL) {
+    return border ? S_OK : E_POINTER;
+}
+STDMETHODIMP ControlProtocol::EnableModeless(BOOL) { return S_OK; }
+
+// ---- IQuickActivate -----------------------------------------------------------------
+
+namespace {
+// Containers built with older headers pass a shorter QACONTAINER; everything up to the
+// ambient flags is what this control reads.
+constexpr ULONG smallestContainerInfo = offsetof(QACONTAINER, dwAmbientFlags) + sizeof(DWORD);
+}  // namespace
+
+// The steps a container would otherwise take one by one: site, view advise, the two
+// connection points, then the status it would ask for.
+STDMETHODIMP ControlProtocol::QuickActivate(QACONTAINER* container, QACONTROL* control) {
+    if (!container || !control) return E_POINTER;
+    if (container->cbSize < smallestContainerInfo || control->cbSize < sizeof(QACONTROL)) return E_INVALIDARG;
+    ULONG size = control->cbSize;
+    std::memset(control, 0, sizeof(QACONTROL));
+    control->cbSize = size;
+    try {
+        attachSite(container->pClientSite, (container->dwAmbientFlags & QACONTAINER_USERMODE) != 0);
+        if (container->pAdviseSink) SetAdvise(DVASPECT_CONTENT, 0, container->pAdviseSink);
+        ensurePoints();
+        // A sink the point refuses leaves its cookie 0, as a refused Advise would.
+        if (container->pPropertyNotifySink) {
+            notifyPoint_->Advise(container->pPropertyNotifySink, &control->dwPropNotifyCookie);
+        }
+        if (container->pUnkEventSink && eventsPoint_) {
+            eventsPoint_->Advise(container->pUnkEventSink, &control->dwEventCookie);
+        }
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+    GetMiscStatus(DVASPECT_CONTENT, &control->dwMiscStatus);
+    // No IViewObjectEx, so no view status to state, as step-by-step siting would learn;
+    // no IPointerInactive, so no activation policy.
+    control->dwViewStatus = 0;
+    control->dwPointerActivationPolicy = 0;
+    return S_OK;
+}
+
+STDMETHODIMP ControlProtocol::SetContentExtent(LPSIZEL size) { return SetExtent(DVASPECT_CONTENT, size); }
+STDMETHODIMP ControlProtocol::GetContentExtent(LPSIZEL size) { return GetExtent(DVASPECT_CONTENT, size); }
+
 // ---- persistence ------------------------------------------------------------------
 
 PersistedValues ControlProtocol::currentValues() const {
@@ -517,6 +583,94 @@ STDMETHODIMP ControlProtocol::GetSizeMax(ULARGE_INTEGER* size) {
     } catch (...) {
         return reportCurrentException(protocolErrorSource());
     }
+}
+
+// ---- IPersistStorage ----------------------------------------------------------------
+
+STDMETHODIMP ControlProtocol::InitNew(IStorage* storage) {
+    if (!storage) return E_POINTER;
+    if (storageState_ != StorageState::None) return CO_E_ALREADYINITIALIZED;
+    HRESULT result = InitNew();
+    if (FAILED(result)) return result;
+    storage_ = storage;
+    storageState_ = StorageState::Normal;
+    return S_OK;
+}
+
+// A stream that is missing, cut short or not ours fails the load and changes nothing;
+// the object then stays uninitialised, so InitNew or another Load may follow.
+STDMETHODIMP ControlProtocol::Load(IStorage* storage) {
+    if (!storage) return E_POINTER;
+    if (storageState_ != StorageState::None) return CO_E_ALREADYINITIALIZED;
+    try {
+        ComPtr<IStream> stream;
+        HRESULT result = storage->OpenStream(storageStreamName, nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0,
+                                             stream.put());
+        if (FAILED(result)) return result;
+        PersistedValues values;
+        result = readWholeStream(protocolTable(), stream.get(), values);
+        if (FAILED(result)) return result;
+        if (!values.empty()) commit(values);
+        dirty_ = false;
+        storage_ = storage;
+        storageState_ = StorageState::Normal;
+        return S_OK;
+    } catch (...) {
+        return reportCurrentException(protocolErrorSource());
+    }
+}
+
+STDMETHODIMP ControlProtocol::Save(IStorage* storage, BOOL sameAsLoad) {
+    if (!storage) return E_POINTER;
+    if (storageState_ != StorageState::Normal && storageState_ != StorageState::NoScribble) return E_UNEXPECTED;
+    try {
+        ComPtr<IStream> stream;
+        HRESULT result = storage->CreateStream(storageStreamName, STGM_CREATE | STGM_WRITE | STGM_SHARE_EXCLUSIVE, 0,
+                                               0, stream.put());
+        if (FAILED(result)) return result;
+        result = writeStream(protocolTable(), currentValues(), stream.get());
+        if (FAILED(result)) return result;
+        storageState_ = StorageState::NoScribble;
+        // Saved into the storage the object keeps: clean now. Into another one ("save
+        // as", "save a copy as"): clean only if SaveCompleted hands that one over.
+        saveAsPending_ = !sameAsLoad;
+        changedSinceSave_ = false;
+        if (sameAsLoad) dirty_ = false;
+        return S_OK;
+    } catch (...) {
+        return reportCurrentException(protocolErrorSource());
+    }
+}
+
+STDMETHODIMP ControlProtocol::SaveCompleted(IStorage* newStorage) {
+    switch (storageState_) {
+    case StorageState::None:
+    case StorageState::Normal:
+        return E_UNEXPECTED;
+    case StorageState::HandsOffAfterSave:
+    case StorageState::HandsOffFromNormal:
+        if (!newStorage) return E_INVALIDARG;
+        break;
+    case StorageState::NoScribble:
+        break;
+    }
+    if (newStorage) {
+        storage_ = newStorage;
+        if (saveAsPending_ && !changedSinceSave_) dirty_ = false;
+    }
+    saveAsPending_ = false;
+    storageState_ = StorageState::Normal;
+    return S_OK;
+}
+
+STDMETHODIMP ControlProtocol::HandsOffStorage() {
+    switch (storageState_) {
+    case StorageState::Normal: storageState_ = StorageState::HandsOffFromNormal; break;
+    case StorageState::NoScribble: storageState_ = StorageState::HandsOffAfterSave; break;
+    default: return E_UNEXPECTED;
+    }
+    storage_.reset();
+    return S_OK;
 }
 
 // ---- ISpecifyPropertyPages ---------------------------------------------------------

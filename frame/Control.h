@@ -8,6 +8,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -32,7 +33,10 @@ class ControlProtocol : public IOleObject,
                         public IPersistPropertyBag,
                         public IPersistStreamInit,
                         public IPersistStream,
-                        public ISpecifyPropertyPages {
+                        public ISpecifyPropertyPages,
+                        public IPersistStorage,
+                        public IOleInPlaceActiveObject,
+                        public IQuickActivate {
 public:
     // Whether the control runs in a host's running program (true) or sits on a form
     // being designed. Without a site, or when the site does not say, it is run time.
@@ -101,7 +105,8 @@ public:
     STDMETHODIMP GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) override;
     STDMETHODIMP GetExtent(DWORD aspect, LONG index, DVTARGETDEVICE* device, LPSIZEL size) override;
 
-    // IOleInPlaceObject: the control has no window of its own.
+    // IOleInPlaceObject and IOleInPlaceActiveObject: the control has no window of its
+    // own; its face is drawn by the container through IViewObject.
     STDMETHODIMP GetWindow(HWND* window) override;
     STDMETHODIMP ContextSensitiveHelp(BOOL enter) override;
     STDMETHODIMP InPlaceDeactivate() override;
@@ -121,6 +126,28 @@ public:
 
     // ISpecifyPropertyPages
     STDMETHODIMP GetPages(CAUUID* pages) override;
+
+    // IPersistStorage: the stream form of IPersistStreamInit in one stream of the storage.
+    STDMETHODIMP InitNew(IStorage* storage) override;
+    STDMETHODIMP Load(IStorage* storage) override;
+    STDMETHODIMP Save(IStorage* storage, BOOL sameAsLoad) override;
+    STDMETHODIMP SaveCompleted(IStorage* newStorage) override;
+    STDMETHODIMP HandsOffStorage() override;
+
+    // IOleInPlaceActiveObject (GetWindow and ContextSensitiveHelp are shared above)
+    STDMETHODIMP TranslateAccelerator(LPMSG message) override;
+    STDMETHODIMP OnFrameWindowActivate(BOOL activate) override;
+    STDMETHODIMP OnDocWindowActivate(BOOL activate) override;
+    STDMETHODIMP ResizeBorder(LPCRECT border, IOleInPlaceUIWindow* window, BOOL frameWindow) override;
+    STDMETHODIMP EnableModeless(BOOL enable) override;
+
+    // IQuickActivate
+    STDMETHODIMP QuickActivate(QACONTAINER* container, QACONTROL* control) override;
+    STDMETHODIMP SetContentExtent(LPSIZEL size) override;
+    STDMETHODIMP GetContentExtent(LPSIZEL size) override;
+
+    // The stream inside a document's storage that holds the properties.
+    static constexpr const wchar_t* storageStreamName = L"Contents";
 
 protected:
     ControlProtocol() = default;
@@ -145,6 +172,7 @@ private:
     PersistedValues currentValues() const;
     void commit(const PersistedValues& values);
     void readAmbients();
+    void attachSite(IOleClientSite* site, std::optional<bool> statedUserMode);
     void ensurePoints();
     void deliver(DISPID dispid);
     static const IID& eventsInterfaceOf(REFCLSID classId);
@@ -158,6 +186,17 @@ private:
     ComPtr<ConnectionPoint> eventsPoint_;
     std::vector<DISPID> heldNotifications_;
     SIZEL extent_{0, 0};  // HIMETRIC; zero until the first request
+    // What a container said in QuickActivate, for when its site has no ambients to ask.
+    std::optional<bool> statedUserMode_;
+    // The storage protocol's states: no storage yet; holding one and free to write it;
+    // saved and waiting for SaveCompleted; storage taken back after a save or without one.
+    enum class StorageState { None, Normal, NoScribble, HandsOffAfterSave, HandsOffFromNormal };
+    StorageState storageState_ = StorageState::None;
+    ComPtr<IStorage> storage_;
+    // A save into another storage clears dirtiness only when SaveCompleted hands that
+    // storage over, and only if nothing changed in between.
+    bool saveAsPending_ = false;
+    bool changedSinceSave_ = false;
     LONG freezeCount_ = 0;
     bool userMode_ = true;
     bool dirty_ = false;

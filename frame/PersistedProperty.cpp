@@ -275,9 +275,10 @@ HRESULT writePropertyBag(PersistedTable table, const PersistedValues& values, IP
     }
 }
 
-HRESULT readStream(PersistedTable table, IStream* stream, PersistedValues& values) noexcept {
-    if (table.empty()) return S_OK;
-    if (!stream) return E_POINTER;
+namespace {
+
+// The reading itself, for any table: the header is required even when no row is known.
+HRESULT parseStream(PersistedTable table, IStream* stream, PersistedValues& values) noexcept {
     try {
         BYTE header[headerSize];
         readExactly(stream, header, headerSize);
@@ -335,6 +336,26 @@ HRESULT readStream(PersistedTable table, IStream* stream, PersistedValues& value
     } catch (...) {
         return E_OUTOFMEMORY;
     }
+}
+
+}  // namespace
+
+HRESULT readStream(PersistedTable table, IStream* stream, PersistedValues& values) noexcept {
+    if (table.empty()) return S_OK;
+    if (!stream) return E_POINTER;
+    return parseStream(table, stream, values);
+}
+
+HRESULT readWholeStream(PersistedTable table, IStream* stream, PersistedValues& values) noexcept {
+    if (!stream) return E_POINTER;
+    STATSTG status{};
+    HRESULT result = stream->Stat(&status, STATFLAG_NONAME);
+    if (FAILED(result)) return result;
+    if (table.empty() && status.cbSize.QuadPart == 0) {
+        values.clear();
+        return S_OK;
+    }
+    return parseStream(table, stream, values);
 }
 
 HRESULT writeStream(PersistedTable table, const PersistedValues& values, IStream* stream) noexcept {

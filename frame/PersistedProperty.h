@@ -64,6 +64,10 @@ HRESULT writePropertyBag(PersistedTable table, const PersistedValues& values, IP
 // picture's persisted form. A table without rows reads and writes nothing.
 HRESULT readStream(PersistedTable table, IStream* stream, PersistedValues& values) noexcept;
 HRESULT writeStream(PersistedTable table, const PersistedValues& values, IStream* stream) noexcept;
+// A stream that holds nothing but one control's properties (a compound document's
+// stream): what writeStream wrote, which for a table without rows is nothing. Anything
+// else there is read and checked as readStream does, whatever the table.
+HRESULT readWholeStream(PersistedTable table, IStream* stream, PersistedValues& values) noexcept;
 // The number of bytes writeStream would write.
 HRESULT streamSize(PersistedTable table, const PersistedValues& values, ULARGE_INTEGER* size) noexcept;
 

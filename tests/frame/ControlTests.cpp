@@ -53,7 +53,8 @@ TEST(ControlCatalogue, EveryControlSpeaksTheProtocol) {
     const IID protocol[] = {IID_IOleObject, IID_IOleControl, IID_IProvideClassInfo2, IID_IConnectionPointContainer,
                             IID_IViewObject, IID_IViewObject2, IID_IOleInPlaceObject, IID_IOleWindow,
                             IID_IPersistPropertyBag, IID_IPersistStreamInit, IID_IPersistStream, IID_IPersist,
-                            IID_ISpecifyPropertyPages, IID_IProvideClassInfo, IID_IDispatch};
+                            IID_ISpecifyPropertyPages, IID_IProvideClassInfo, IID_IDispatch, IID_IPersistStorage,
+                            IID_IOleInPlaceActiveObject, IID_IQuickActivate};
     for (const ClassEntry* entry : controls) {
         SCOPED_TRACE(nameOf(*entry));
         ComPtr<IUnknown> object = createControl(*entry);

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
+#include <cstring>
 #include <limits>
 #include <map>
 #include <random>
@@ -13,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "TestContainer.h"
 #include "TestSupport.h"
 #include "frame/Catalogue.h"
 #include "frame/ControlSite.h"
@@ -544,6 +547,138 @@ TEST(Robustness, RandomLateBoundCallsOnSitedControls) {
     }
     EXPECT_GE(controls, 28);
     EXPECT_EQ(objectsBefore, module::liveObjects());
+}
+
+// The document interfaces of every control (storage persistence, one-call siting,
+// the in-place active object and the verbs) called in random order with random and
+// null arguments, storages good and damaged: only the protocol's answers, and when the
+// control is gone no storage, sink or object of ours is left holding a reference.
+TEST(Robustness, RandomCallsOnTheDocumentInterfaces) {
+    std::mt19937 random(20261209);
+    ArgumentPool pool(random);
+    const std::set<HRESULT> answers = {S_OK, S_FALSE, E_POINTER, E_INVALIDARG, E_UNEXPECTED, E_NOTIMPL, E_FAIL,
+                                       CO_E_ALREADYINITIALIZED, STG_E_FILENOTFOUND, STG_E_READFAULT,
+                                       DISP_E_TYPEMISMATCH, DV_E_DVASPECT, OLEOBJ_S_CANNOT_DOVERB_NOW,
+                                       OLEOBJ_S_INVALIDVERB};
+    auto storageWith = [](const char* contents) {
+        ComPtr<ILockBytes> bytes;
+        ::CreateILockBytesOnHGlobal(nullptr, TRUE, bytes.put());
+        ComPtr<IStorage> storage;
+        ::StgCreateDocfileOnILockBytes(bytes.get(), STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0,
+                                       storage.put());
+        if (contents) {
+            ComPtr<IStream> stream;
+            storage->CreateStream(L"Contents", STGM_CREATE | STGM_WRITE | STGM_SHARE_EXCLUSIVE, 0, 0, stream.put());
+            stream->Write(contents, static_cast<ULONG>(strlen(contents)), nullptr);
+        }
+        return storage;
+    };
+    auto referencesOf = [](IUnknown* object) {
+        object->AddRef();
+        return object->Release();
+    };
+    long objectsBefore = module::liveObjects();
+    int controls = 0, calls = 0;
+    for (const ClassEntry& entry : catalogue()) {
+        if (entry.kind != ClassKind::Control || !entry.create) continue;
+        SCOPED_TRACE(entry.name);
+        ++controls;
+        std::vector<ComPtr<IStorage>> storages = {storageWith(nullptr), storageWith(nullptr), storageWith("OVCP\1"),
+                                                   storageWith("not the properties of a control")};
+        std::vector<ULONG> alone;
+        for (auto& storage : storages) alone.push_back(referencesOf(storage.get()));
+        auto sink = test::RecordingSink::create();
+        auto site = ControlSite::create(false);
+        ComPtr<IDispatch> witness;
+        ASSERT_EQ(S_OK, entry.create(IID_IDispatch, witness.putVoid()));
+        {
+            ComPtr<IUnknown> object;
+            ASSERT_EQ(S_OK, entry.create(IID_IUnknown, object.putVoid()));
+            auto persist = object.query<IPersistStorage>();
+            auto activate = object.query<IQuickActivate>();
+            auto active = object.query<IOleInPlaceActiveObject>();
+            auto ole = object.query<IOleObject>();
+            ASSERT_TRUE(persist && activate && active && ole);
+            auto anyStorage = [&]() -> IStorage* {
+                size_t which = pool.pick(storages.size() + 1);
+                return which == storages.size() ? nullptr : storages[which].get();
+            };
+            for (int round = 0; round < 150; ++round, ++calls) {
+                HRESULT result = S_OK;
+                int action = static_cast<int>(pool.pick(10));
+                switch (action) {
+                case 0: result = persist->InitNew(anyStorage()); break;
+                case 1: result = persist->Load(anyStorage()); break;
+                case 2: result = persist->Save(anyStorage(), pool.pick(2) ? TRUE : FALSE); break;
+                case 3: result = persist->SaveCompleted(anyStorage()); break;
+                case 4: result = pool.pick(2) ? persist->HandsOffStorage() : persist->IsDirty(); break;
+                case 5: {
+                    QACONTAINER container{};
+                    container.cbSize = pool.pickOf<ULONG>({0, 8, ULONG(offsetof(QACONTAINER, pBindHost)),
+                                                           ULONG(sizeof(QACONTAINER)), ULONG(sizeof(QACONTAINER) + 16)});
+                    container.pClientSite = pool.pick(3) ? static_cast<IOleClientSite*>(site.get()) : nullptr;
+                    container.pPropertyNotifySink =
+                        pool.pick(2) ? static_cast<IPropertyNotifySink*>(sink.get()) : nullptr;
+                    // A plain dispatch object as the events sink.
+                    container.pUnkEventSink = pool.pick(2) ? static_cast<IUnknown*>(witness.get()) : nullptr;
+                    container.dwAmbientFlags = static_cast<DWORD>(pool.pickOf<LONG>({0, 4, -1, 0x7F}));
+                    QACONTROL control{};
+                    control.cbSize = pool.pickOf<ULONG>({0, 4, ULONG(sizeof(QACONTROL)), ULONG(sizeof(QACONTROL) + 8)});
+                    result = activate->QuickActivate(pool.pick(8) ? &container : nullptr,
+                                                     pool.pick(8) ? &control : nullptr);
+                    break;
+                }
+                case 6: {
+                    SIZEL size{pool.pickOf<LONG>({0, 1, -1, 2540, 0x7FFFFFFF, -2147483647 - 1}),
+                               pool.pickOf<LONG>({0, 5, -5, 100000})};
+                    result = pool.pick(2) ? activate->SetContentExtent(pool.pick(6) ? &size : nullptr)
+                                          : activate->GetContentExtent(pool.pick(6) ? &size : nullptr);
+                    break;
+                }
+                case 7: {
+                    MSG message{nullptr, static_cast<UINT>(pool.pickOf<LONG>({WM_KEYDOWN, WM_CHAR, 0})), VK_RETURN, 0, 0,
+                                {0, 0}};
+                    RECT border{0, 0, pool.pickOf<LONG>({-5, 0, 300}), 40};
+                    HWND window = nullptr;
+                    switch (pool.pick(7)) {
+                    case 0: result = active->TranslateAccelerator(pool.pick(3) ? &message : nullptr); break;
+                    case 1: result = active->OnFrameWindowActivate(pool.pick(2) ? TRUE : FALSE); break;
+                    case 2: result = active->OnDocWindowActivate(pool.pick(2) ? TRUE : FALSE); break;
+                    case 3: result = active->ResizeBorder(pool.pick(3) ? &border : nullptr, nullptr, TRUE); break;
+                    case 4: result = active->EnableModeless(pool.pick(2) ? TRUE : FALSE); break;
+                    case 5: result = active->GetWindow(pool.pick(3) ? &window : nullptr); break;
+                    default: result = active->ContextSensitiveHelp(pool.pick(2) ? TRUE : FALSE); break;
+                    }
+                    break;
+                }
+                case 8: {
+                    // Every verb but the property pages, which open a modal frame.
+                    LONG verb = pool.pickOf<LONG>({OLEIVERB_PRIMARY, OLEIVERB_SHOW, OLEIVERB_OPEN, OLEIVERB_HIDE,
+                                                   OLEIVERB_UIACTIVATE, OLEIVERB_INPLACEACTIVATE,
+                                                   OLEIVERB_DISCARDUNDOSTATE, 1, 7, -100});
+                    RECT position{0, 0, 30, 30};
+                    result = ole->DoVerb(verb, nullptr, pool.pick(2) ? site.get() : nullptr, 0, nullptr,
+                                         pool.pick(2) ? &position : nullptr);
+                    break;
+                }
+                default:
+                    result = pool.pick(2) ? ole->SetClientSite(pool.pick(2) ? site.get() : nullptr)
+                                          : ole->Close(OLECLOSE_NOSAVE);
+                    break;
+                }
+                EXPECT_TRUE(answers.count(result)) << "action " << action << " returned " << std::hex << result;
+            }
+            ole->SetClientSite(nullptr);
+        }
+        for (size_t index = 0; index < storages.size(); ++index) {
+            EXPECT_EQ(alone[index], referencesOf(storages[index].get())) << "storage " << index << " still held";
+        }
+        EXPECT_EQ(1, sink->references());
+        witness.reset();
+        EXPECT_EQ(objectsBefore, module::liveObjects());
+    }
+    EXPECT_EQ(18, controls);
+    EXPECT_GT(calls, 2000);
 }
 
 }  // namespace
