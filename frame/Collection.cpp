@@ -1,5 +1,6 @@
 #include "Collection.h"
 
+#include <cstring>
 #include <new>
 
 #include "Errors.h"
@@ -101,19 +102,261 @@ void Collection::KeyIndex::eraseSlot(size_t hole) noexcept {
     --used_;
 }
 
+// Wide nodes: a million items sit four levels deep at most, and each level is one
+// short scan of a contiguous array.
+namespace {
+constexpr unsigned nodeCapacity = 64;
+constexpr unsigned nodeMinimum = nodeCapacity / 4;  // below this a node borrows or merges
+}  // namespace
+
+struct Collection::Node {
+    explicit Node(bool isLeaf) noexcept : leaf(isLeaf) {}
+    Inner* parent = nullptr;
+    unsigned slot = 0;  // its place among the parent's children
+    unsigned count = 0;
+    const bool leaf;
+};
+
+struct Collection::Leaf : Node {
+    Leaf() noexcept : Node(true) {}
+    Entry* items[nodeCapacity];
+};
+
+struct Collection::Inner : Node {
+    Inner() noexcept : Node(false) {}
+    Node* items[nodeCapacity];
+    size_t sizes[nodeCapacity];  // the number of entries under each child
+};
+
+struct Collection::Sequence::Moves {
+    // Copies n items (with their entry counts) within one node or between two, as memmove does.
+    static void copy(Leaf* from, unsigned first, Leaf* to, unsigned at, unsigned n) noexcept {
+        std::memmove(to->items + at, from->items + first, n * sizeof(Entry*));
+    }
+    static void copy(Inner* from, unsigned first, Inner* to, unsigned at, unsigned n) noexcept {
+        std::memmove(to->items + at, from->items + first, n * sizeof(Node*));
+        std::memmove(to->sizes + at, from->sizes + first, n * sizeof(size_t));
+    }
+    // Items [first, last) that came from another node learn where they now live.
+    static void adopt(Leaf* leaf, unsigned first, unsigned last) noexcept {
+        for (unsigned n = first; n < last; ++n) leaf->items[n]->leaf = leaf;
+    }
+    static void adopt(Inner* inner, unsigned first, unsigned last) noexcept {
+        for (unsigned n = first; n < last; ++n) {
+            inner->items[n]->parent = inner;
+            inner->items[n]->slot = n;
+        }
+    }
+    // Items shifted within their node: only children carry their place.
+    static void renumber(Leaf*, unsigned, unsigned) noexcept {}
+    static void renumber(Inner* inner, unsigned first, unsigned last) noexcept {
+        for (unsigned n = first; n < last; ++n) inner->items[n]->slot = n;
+    }
+    static size_t weight(const Leaf*, unsigned, unsigned n) noexcept { return n; }
+    static size_t weight(const Inner* inner, unsigned first, unsigned n) noexcept {
+        size_t total = 0;
+        for (unsigned k = first; k < first + n; ++k) total += inner->sizes[k];
+        return total;
+    }
+
+    static void insertChild(Inner* parent, unsigned slot, Node* child, size_t size) noexcept {
+        copy(parent, slot, parent, slot + 1, parent->count - slot);
+        parent->items[slot] = child;
+        parent->sizes[slot] = size;
+        ++parent->count;
+        adopt(parent, slot, parent->count);
+    }
+    static void removeChild(Inner* parent, unsigned slot) noexcept {
+        copy(parent, slot + 1, parent, slot, parent->count - slot - 1);
+        --parent->count;
+        renumber(parent, slot, parent->count);
+    }
+
+    // Splits a full child in two halves; the new right half is allocated before anything
+    // moves, so running out of memory leaves the tree as it was.
+    template <class Kind>
+    static void split(Inner* parent, unsigned slot) {
+        Kind* left = static_cast<Kind*>(parent->items[slot]);
+        auto right = std::make_unique<Kind>();
+        const unsigned keep = left->count / 2, moved = left->count - keep;
+        const size_t moving = weight(left, keep, moved);
+        copy(left, keep, right.get(), 0, moved);
+        right->count = moved;
+        left->count = keep;
+        adopt(right.get(), 0, moved);
+        parent->sizes[slot] -= moving;
+        insertChild(parent, slot + 1, right.release(), moving);
+    }
+    static void split(Inner* parent, unsigned slot) {
+        if (parent->items[slot]->leaf) split<Leaf>(parent, slot);
+        else split<Inner>(parent, slot);
+    }
+
+    // Two neighbouring children: merged into the left one when they fit in one node
+    // (true), otherwise shared out evenly (false).
+    template <class Kind>
+    static bool join(Inner* parent, unsigned left) noexcept {
+        Kind* first = static_cast<Kind*>(parent->items[left]);
+        Kind* second = static_cast<Kind*>(parent->items[left + 1]);
+        if (first->count + second->count <= nodeCapacity) {
+            copy(second, 0, first, first->count, second->count);
+            adopt(first, first->count, first->count + second->count);
+            first->count += second->count;
+            parent->sizes[left] += parent->sizes[left + 1];
+            removeChild(parent, left + 1);
+            delete second;
+            return true;
+        }
+        const unsigned half = (first->count + second->count) / 2;
+        if (first->count < half) {
+            const unsigned moved = half - first->count;
+            const size_t moving = weight(second, 0, moved);
+            copy(second, 0, first, first->count, moved);
+            adopt(first, first->count, half);
+            first->count = half;
+            copy(second, moved, second, 0, second->count - moved);
+            second->count -= moved;
+            renumber(second, 0, second->count);
+            parent->sizes[left] += moving;
+            parent->sizes[left + 1] -= moving;
+        } else {
+            const unsigned moved = first->count - half;
+            const size_t moving = weight(first, half, moved);
+            copy(second, 0, second, moved, second->count);
+            copy(first, half, second, 0, moved);
+            second->count += moved;
+            first->count = half;
+            adopt(second, 0, moved);
+            renumber(second, moved, second->count);
+            parent->sizes[left] -= moving;
+            parent->sizes[left + 1] += moving;
+        }
+        return false;
+    }
+
+    template <class Visit>
+    static void walk(const Node* node, Visit& visit) {
+        if (node->leaf) {
+            const Leaf* leaf = static_cast<const Leaf*>(node);
+            for (unsigned n = 0; n < leaf->count; ++n) visit(*leaf->items[n]);
+        } else {
+            const Inner* inner = static_cast<const Inner*>(node);
+            for (unsigned n = 0; n < inner->count; ++n) walk(inner->items[n], visit);
+        }
+    }
+};
+
+Collection::Sequence::Sequence() : root_(new Leaf()) {}
+
+Collection::Sequence::~Sequence() { destroy(root_); }
+
+void Collection::Sequence::destroy(Node* node) noexcept {
+    if (node->leaf) {
+        Leaf* leaf = static_cast<Leaf*>(node);
+        for (unsigned n = 0; n < leaf->count; ++n) delete leaf->items[n];
+        delete leaf;
+        return;
+    }
+    Inner* inner = static_cast<Inner*>(node);
+    for (unsigned n = 0; n < inner->count; ++n) destroy(inner->items[n]);
+    delete inner;
+}
+
+Collection::Entry* Collection::Sequence::at(size_t position) const noexcept {
+    const Node* node = root_;
+    while (!node->leaf) {
+        const Inner* inner = static_cast<const Inner*>(node);
+        unsigned child = 0;
+        while (position >= inner->sizes[child]) position -= inner->sizes[child++];
+        node = inner->items[child];
+    }
+    return static_cast<const Leaf*>(node)->items[position];
+}
+
+size_t Collection::Sequence::positionOf(const Entry* entry) const noexcept {
+    const Leaf* leaf = entry->leaf;
+    size_t position = 0;
+    while (leaf->items[position] != entry) ++position;
+    for (const Node* node = leaf; node->parent; node = node->parent) {
+        for (unsigned n = 0; n < node->slot; ++n) position += node->parent->sizes[n];
+    }
+    return position;
+}
+
+void Collection::Sequence::insert(size_t position, Entry* entry) {
+    // Full nodes are split on the way down, so no split ever has to climb back up; the
+    // counts along the path change only once the entry is in place.
+    if (root_->count == nodeCapacity) {
+        auto top = std::make_unique<Inner>();
+        top->items[0] = root_;
+        top->sizes[0] = size_;
+        top->count = 1;
+        root_->parent = top.get();
+        root_->slot = 0;
+        root_ = top.release();
+        Moves::split(static_cast<Inner*>(root_), 0);
+    }
+    Node* node = root_;
+    while (!node->leaf) {
+        Inner* inner = static_cast<Inner*>(node);
+        unsigned child = 0;
+        while (position > inner->sizes[child]) position -= inner->sizes[child++];
+        if (inner->items[child]->count == nodeCapacity) {
+            Moves::split(inner, child);
+            if (position > inner->sizes[child]) position -= inner->sizes[child++];
+        }
+        node = inner->items[child];
+    }
+    Leaf* leaf = static_cast<Leaf*>(node);
+    const unsigned at = static_cast<unsigned>(position);
+    Moves::copy(leaf, at, leaf, at + 1, leaf->count - at);
+    leaf->items[at] = entry;
+    entry->leaf = leaf;
+    ++leaf->count;
+    ++size_;
+    for (Node* step = leaf; step->parent; step = step->parent) ++step->parent->sizes[step->slot];
+}
+
+std::unique_ptr<Collection::Entry> Collection::Sequence::erase(Entry* entry) noexcept {
+    Leaf* leaf = entry->leaf;
+    unsigned at = 0;
+    while (leaf->items[at] != entry) ++at;
+    Moves::copy(leaf, at + 1, leaf, at, leaf->count - at - 1);
+    --leaf->count;
+    --size_;
+    for (Node* step = leaf; step->parent; step = step->parent) --step->parent->sizes[step->slot];
+    entry->leaf = nullptr;
+    rebalance(leaf);
+    return std::unique_ptr<Entry>(entry);
+}
+
+void Collection::Sequence::rebalance(Node* node) noexcept {
+    while (node != root_ && node->count < nodeMinimum && node->parent->count > 1) {
+        Inner* parent = node->parent;
+        const unsigned left = node->slot + 1 < parent->count ? node->slot : node->slot - 1;
+        const bool merged = node->leaf ? Moves::join<Leaf>(parent, left) : Moves::join<Inner>(parent, left);
+        if (!merged) break;
+        node = parent;
+    }
+    while (!root_->leaf && root_->count == 1) {
+        Inner* top = static_cast<Inner*>(root_);
+        root_ = top->items[0];
+        root_->parent = nullptr;
+        root_->slot = 0;
+        delete top;
+    }
+}
+
+template <class Visit>
+void Collection::Sequence::forEach(Visit&& visit) const {
+    Moves::walk(root_, visit);
+}
+
 Collection::Collection() noexcept { module::objectCreated(); }
 
 Collection::~Collection() { module::objectDestroyed(); }
 
 ComPtr<Collection> Collection::create() { return ComPtr<Collection>::attach(new Collection()); }
-
-size_t Collection::indexOfEntry(const Entry* entry) const {
-    // From the end: the last item, the usual one to go, is found at once.
-    for (size_t n = items_.size(); n-- > 0;) {
-        if (items_[n].get() == entry) return n;
-    }
-    return items_.size();
-}
 
 size_t Collection::positionOf(const VARIANT& indexOrKey) const {
     const VARIANT& held = runtime::dereference(indexOrKey);
@@ -122,7 +365,7 @@ size_t Collection::positionOf(const VARIANT& indexOrKey) const {
         std::wstring key = keyOf(held);
         Entry* found = byKey_.find(key, hashOf(key));
         if (!found) raise(error::InvalidCall);
-        return indexOfEntry(found);
+        return items_.positionOf(found);
     }
     if (type == VT_NULL) raise(error::InvalidUseOfNull);
     if (type == VT_DISPATCH || type == VT_UNKNOWN || type == VT_ERROR) raise(error::TypeMismatch);
@@ -157,8 +400,8 @@ void Collection::add(const VARIANT& item, const std::wstring* key, const VARIANT
     size_t at = items_.size();
     if (before) at = positionOf(*before);
     if (after) at = positionOf(*after) + 1;
-    Entry* stored = entry.get();
-    items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), std::move(entry));
+    items_.insert(at, entry.get());
+    Entry* stored = entry.release();
     if (slot != KeyIndex::npos) byKey_.placeAt(slot, stored);
 }
 
@@ -171,43 +414,43 @@ Variant Collection::item(const VARIANT& indexOrKey) const {
         if (!found) raise(error::InvalidCall);
         return found->value;
     }
-    return items_[positionOf(indexOrKey)]->value;
+    return items_.at(positionOf(indexOrKey))->value;
 }
 
 Variant Collection::item(long position) const {
     if (position < 1 || position > count()) raise(error::SubscriptOutOfRange);
-    return items_[static_cast<size_t>(position - 1)]->value;
+    return items_.at(static_cast<size_t>(position - 1))->value;
 }
 
-void Collection::removeAt(size_t index) {
-    if (items_[index]->hasKey) byKey_.erase(items_[index].get());
-    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
+void Collection::removeEntry(Entry* entry) {
+    if (entry->hasKey) byKey_.erase(entry);
+    items_.erase(entry);  // the entry, and any object it holds, goes once the tree is whole again
 }
 
 void Collection::remove(const VARIANT& indexOrKey) {
     const VARIANT& held = runtime::dereference(indexOrKey);
     if ((V_VT(&held) & ~VT_BYREF) != VT_BSTR) {
-        removeAt(positionOf(indexOrKey));
+        removeEntry(items_.at(positionOf(indexOrKey)));
         return;
     }
     // By key: the slot found is the slot emptied, with no second walk of the key table.
     std::wstring key = keyOf(held);
     size_t slot = byKey_.slotOf(key, hashOf(key));
     if (slot == KeyIndex::npos) raise(error::InvalidCall);
-    size_t index = indexOfEntry(byKey_.entryAt(slot));
+    Entry* entry = byKey_.entryAt(slot);
     byKey_.eraseSlot(slot);
-    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
+    items_.erase(entry);
 }
 
 void Collection::remove(long position) {
     if (position < 1 || position > count()) raise(error::SubscriptOutOfRange);
-    removeAt(static_cast<size_t>(position - 1));
+    removeEntry(items_.at(static_cast<size_t>(position - 1)));
 }
 
 ComPtr<IUnknown> Collection::newEnum() const {
     auto values = std::make_shared<std::vector<Variant>>();
     values->reserve(items_.size());
-    for (const auto& entry : items_) values->push_back(entry->value);
+    items_.forEach([&](const Entry& entry) { values->push_back(entry.value); });
     ComPtr<IEnumVARIANT> enumerator = VariantEnumerator::create(std::move(values));
     return ComPtr<IUnknown>(enumerator.get());
 }

@@ -1,7 +1,9 @@
 // The runtime's ordered keyed collection: insertion order, 1-based positions,
 // optional unique keys compared without case. Errors: 457 for a key already present,
 // 9 for a position outside 1..Count, 5 for an unknown key.
-// Adding, reading by position or key, and removing the last item take constant time.
+// Items sit in a counted tree of wide nodes (each inner node knows how many items each
+// of its children holds), and a hash table maps keys to items: reading, adding and
+// removing by position or by key take O(log n) at any position.
 #pragma once
 
 #include <windows.h>
@@ -42,11 +44,40 @@ public:
                         EXCEPINFO* exception, UINT* argumentError) override;
 
 private:
+    struct Leaf;
     struct Entry {
         Variant value;
         std::wstring key;  // upper-case; empty when the item has no key
         size_t hash = 0;
         bool hasKey = false;
+        Leaf* leaf = nullptr;  // the tree node that holds it
+    };
+
+    // The items in order: a B+-tree whose inner nodes keep the item count of each child,
+    // so a position is found by descending and an item's position by climbing. Leaves
+    // hold entry pointers; an entry knows its leaf, so removal by key needs no search.
+    struct Node;
+    struct Inner;
+    class Sequence {
+    public:
+        Sequence();
+        ~Sequence();
+        Sequence(const Sequence&) = delete;
+        Sequence& operator=(const Sequence&) = delete;
+        size_t size() const noexcept { return size_; }
+        Entry* at(size_t position) const noexcept;           // 0-based, below size()
+        size_t positionOf(const Entry* entry) const noexcept;
+        void insert(size_t position, Entry* entry);         // takes ownership; at most size()
+        std::unique_ptr<Entry> erase(Entry* entry) noexcept;  // hands ownership back
+        template <class Visit>
+        void forEach(Visit&& visit) const;
+
+    private:
+        struct Moves;  // moving items between nodes of either kind
+        void rebalance(Node* node) noexcept;
+        static void destroy(Node* node) noexcept;
+        Node* root_;
+        size_t size_ = 0;
     };
 
     // Keys to entries: open addressing with linear probing, the hash kept in the slot
@@ -78,10 +109,9 @@ private:
     Collection() noexcept;
     ~Collection();
     size_t positionOf(const VARIANT& indexOrKey) const;  // 0-based
-    size_t indexOfEntry(const Entry* entry) const;
-    void removeAt(size_t index);
+    void removeEntry(Entry* entry);
 
-    std::vector<std::unique_ptr<Entry>> items_;
+    Sequence items_;
     KeyIndex byKey_;
     LONG references_ = 1;
 };

@@ -1,6 +1,10 @@
 #include "Dispatcher.h"
 
+#include <cstring>
 #include <cwchar>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <new>
 
 #include "Errors.h"
@@ -170,8 +174,22 @@ void storeByReference(VARIANT* target, VARIANT& value) {
 }  // namespace
 
 Dispatcher& Dispatcher::forInterface(REFIID interfaceId) {
-    // One dispatcher per interface, kept for the life of the process.
-    return *new Dispatcher(interfaceId);
+    // One dispatcher per interface, made at the first request and kept for the life of
+    // the process. Callers ask on every property assignment (to learn a member's
+    // identifier), so a request must never build a second one.
+    // The table is never destroyed: its type information must not be released while
+    // the process unloads its libraries.
+    struct GuidOrder {
+        bool operator()(const GUID& left, const GUID& right) const noexcept {
+            return std::memcmp(&left, &right, sizeof(GUID)) < 0;
+        }
+    };
+    static std::mutex guard;
+    static auto* dispatchers = new std::map<GUID, std::unique_ptr<Dispatcher>, GuidOrder>();
+    std::lock_guard<std::mutex> lock(guard);
+    std::unique_ptr<Dispatcher>& held = (*dispatchers)[interfaceId];
+    if (!held) held.reset(new Dispatcher(interfaceId));
+    return *held;
 }
 
 Dispatcher::Parameter Dispatcher::describe(ITypeInfo* info, const TYPEDESC& type, const PARAMDESC* description) const {

@@ -6,6 +6,7 @@
 #include <deque>
 #include <map>
 #include <random>
+#include <vector>
 
 #include "TestSupport.h"
 #include "containers/OVLinkedList.h"
@@ -293,6 +294,22 @@ struct Model {
     bool isNode(long s) const { return values.count(s) != 0; }
     long position(long s) const { return static_cast<long>(std::find(order.begin(), order.end(), s) - order.begin()); }
 };
+
+TEST_F(OVLinkedListTest, RemovalFromFrontMiddleAndBackKeepsLinksAndOrder) {
+    for (const wchar_t* text : {L"a", L"b", L"c", L"d", L"e", L"f", L"g"}) add(text);
+    for (long slot : {1L, 4L, 7L}) ASSERT_EQ(S_OK, list->Remove(slot));  // head, middle, tail
+    expectWhole();
+    EXPECT_EQ((std::vector<long>{2, 3, 5, 6}), list->slotsInOrder());
+    std::wstring forward, backward;
+    for (list->MoveFirst(); !eol(); list->MoveNext()) forward += item();
+    for (list->MoveLast(); !bol(); list->MovePrevious()) backward += item();
+    EXPECT_EQ(L"bcef", forward);
+    EXPECT_EQ(L"fecb", backward);
+    EXPECT_EQ(5, find(L"e"));
+    EXPECT_EQ(0, find(L"d"));
+    EXPECT_EQ(7, add(L"h"));  // the last slot freed is the first reused, at the end
+    EXPECT_EQ((std::vector<long>{2, 3, 5, 6, 7}), list->slotsInOrder());
+}
 
 TEST_F(OVLinkedListTest, RandomSequencesAgreeWithTheModel) {
     for (unsigned seed = 1; seed <= 4; ++seed) {

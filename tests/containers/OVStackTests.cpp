@@ -1,6 +1,8 @@
 // OVStack: last in, first out over the runtime Collection.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "TestSupport.h"
 #include "containers/OVStack.h"
 #include "frame/Module.h"
@@ -39,6 +41,27 @@ TEST(OVStackTest, LastInFirstOut) {
     EXPECT_EQ(VT_I2, V_VT(last.value.get()));
     EXPECT_EQ(1, V_I2(last.value.get()));
     EXPECT_EQ(0, countOf(stack.get()));
+}
+
+TEST(OVStackTest, PopsEveryValueInReverseAcrossManyItems) {
+    // The stack removes only at its top; a few thousand values span many nodes of the
+    // collection underneath, which shrinks and regrows from that end.
+    auto stack = OVStack::create();
+    std::vector<long> model;
+    for (long round = 0; round < 3; ++round) {
+        for (long n = 0; n < 4000; ++n) {
+            VARIANT value = vLong(round * 10000 + n);
+            ASSERT_EQ(S_OK, stack->Push(&value));
+            model.push_back(round * 10000 + n);
+        }
+        for (long n = 0; n < 3000; ++n) {
+            VARIANT top;
+            ASSERT_EQ(S_OK, stack->Pop(&top));
+            ASSERT_EQ(model.back(), V_I4(&top));
+            model.pop_back();
+        }
+    }
+    EXPECT_EQ(static_cast<long>(model.size()), countOf(stack.get()));
 }
 
 TEST(OVStackTest, EmptyStackRaisesNineAndStaysEmpty) {

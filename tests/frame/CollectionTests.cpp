@@ -2,7 +2,9 @@
 // enumeration, and its late-bound face.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <vector>
 #include <random>
 
 #include "TestSupport.h"
@@ -158,6 +160,134 @@ TEST(Collection, KeysStayFindableThroughRandomAddsAndRemovals) {
         }
     }
     EXPECT_EQ(static_cast<long>(model.size()), items->count());
+}
+
+// What the collection holds, read three ways: by position, by key, and by enumeration.
+struct Contents {
+    std::vector<long> byPosition, byEnumeration;
+};
+
+Contents contentsOf(Collection& items) {
+    Contents seen;
+    for (long n = 1; n <= items.count(); ++n) seen.byPosition.push_back(V_I4(items.item(n).get()));
+    auto each = items.newEnum().query<IEnumVARIANT>();
+    VARIANT value;
+    ULONG fetched = 0;
+    while (each->Next(1, &value, &fetched) == S_OK) {
+        seen.byEnumeration.push_back(V_I4(&value));
+        ::VariantClear(&value);
+    }
+    return seen;
+}
+
+TEST(Collection, RemovalFromFrontMiddleAndBackKeepsPositionsKeysAndOrder) {
+    // Enough items to fill several tree nodes, so that removals merge and borrow.
+    const long total = 5000;
+    for (long removedAt : {1L, total / 2, total}) {
+        for (bool byKey : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "removing at " << removedAt << (byKey ? " by key" : " by position"));
+            auto items = Collection::create();
+            std::vector<long> model;
+            for (long n = 1; n <= total; ++n) {
+                items->add(vLong(n), L"k" + std::to_wstring(n));
+                model.push_back(n);
+            }
+            // Take 600 items from that place, then check everything that is left.
+            for (int round = 0; round < 600; ++round) {
+                size_t at = std::min(static_cast<size_t>(removedAt), model.size()) - 1;
+                if (byKey) {
+                    Bstr key((L"K" + std::to_wstring(model[at])).c_str());
+                    items->remove(vText(key));
+                } else {
+                    items->remove(static_cast<long>(at + 1));
+                }
+                model.erase(model.begin() + static_cast<std::ptrdiff_t>(at));
+            }
+            Contents seen = contentsOf(*items.get());
+            EXPECT_EQ(model, seen.byPosition);
+            EXPECT_EQ(model, seen.byEnumeration);
+            for (size_t n = 0; n < model.size(); n += 97) {
+                Bstr key((L"k" + std::to_wstring(model[n])).c_str());
+                ASSERT_EQ(model[n], V_I4(items->item(vText(key)).get()));
+            }
+        }
+    }
+}
+
+TEST(Collection, AddsAndRemovalsAnywhereMatchAPlainList) {
+    // Random inserts before and after positions and keys, and removals by either,
+    // against a vector doing the same: the tree splits, merges and shares out nodes.
+    auto items = Collection::create();
+    std::vector<long> model;
+    std::mt19937 random(19);
+    long next = 0;
+    for (int step = 0; step < 30000; ++step) {
+        const bool grow = model.size() < 200 || random() % 100 < (step < 20000 ? 60 : 35);
+        if (grow) {
+            long value = ++next;
+            std::wstring key = L"key" + std::to_wstring(value);
+            if (model.empty() || random() % 4 == 0) {
+                items->add(vLong(value), key);
+                model.push_back(value);
+                continue;
+            }
+            size_t at = random() % model.size();
+            Bstr anchorKey((L"KEY" + std::to_wstring(model[at])).c_str());
+            VARIANT place = random() % 2 ? vLong(static_cast<long>(at + 1)) : vText(anchorKey);
+            if (random() % 2) {
+                items->add(vLong(value), &key, &place);
+                model.insert(model.begin() + static_cast<std::ptrdiff_t>(at), value);
+            } else {
+                items->add(vLong(value), &key, nullptr, &place);
+                model.insert(model.begin() + static_cast<std::ptrdiff_t>(at) + 1, value);
+            }
+        } else {
+            size_t at = random() % model.size();
+            if (random() % 2) {
+                items->remove(static_cast<long>(at + 1));
+            } else {
+                Bstr key((L"Key" + std::to_wstring(model[at])).c_str());
+                items->remove(vText(key));
+            }
+            model.erase(model.begin() + static_cast<std::ptrdiff_t>(at));
+        }
+        if (step % 2999 == 0 || step == 29999) {
+            ASSERT_EQ(static_cast<long>(model.size()), items->count());
+            Contents seen = contentsOf(*items.get());
+            ASSERT_EQ(model, seen.byPosition);
+            ASSERT_EQ(model, seen.byEnumeration);
+        }
+    }
+    while (items->count() > 0) items->remove(1);  // the last removals empty the tree to a leaf
+    items->add(vLong(7), std::wstring(L"again"));
+    EXPECT_EQ(7, V_I4(items->item(1).get()));
+}
+
+TEST(Collection, EnumeratorKeepsWhatItSawWhileTheCollectionChanges) {
+    auto items = Collection::create();
+    for (long n = 1; n <= 3; ++n) items->add(vLong(n));
+    auto each = items->newEnum().query<IEnumVARIANT>();
+    items->remove(1);
+    items->add(vLong(9));
+    VARIANT values[4];
+    ULONG fetched = 0;
+    EXPECT_EQ(S_FALSE, each->Next(4, values, &fetched));
+    ASSERT_EQ(3u, fetched);
+    for (long n = 0; n < 3; ++n) EXPECT_EQ(n + 1, V_I4(&values[n]));
+}
+
+TEST(Collection, DrainsAMillionItemsFromTheFrontAndByKeyOldestFirst) {
+    // Not a timing test: either drain walked or shifted the list once per removal
+    // before, which at a million items takes hours.
+    auto items = Collection::create();
+    for (long n = 0; n < 1000000; ++n) items->add(vLong(n), std::wstring(L"k") + std::to_wstring(n));
+    for (long n = 0; n < 500000; ++n) items->remove(1);
+    EXPECT_EQ(500000, V_I4(items->item(1).get()));
+    for (long n = 500000; n < 1000000; ++n) {
+        Bstr key((L"K" + std::to_wstring(n)).c_str());
+        items->remove(vText(key));
+    }
+    EXPECT_EQ(0, items->count());
 }
 
 TEST(Collection, ConstantCostOperationsAtAMillionItems) {

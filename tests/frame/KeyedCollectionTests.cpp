@@ -2,7 +2,12 @@
 // folder-selection components.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
 #include "TestSupport.h"
+#include "frame/Runtime.h"
 #include "frame/OVFolderSelectValues.h"
 #include "frame/OVRegistryKeys.h"
 #include "frame/OVRegistryValue.h"
@@ -60,6 +65,47 @@ TEST(KeyedCollections, RemovalShiftsPositions) {
     EXPECT_EQ(2, countOf(keys.get()));
     EXPECT_EQ(L"two", keyNameAt(keys.get(), vLong(1)));
     EXPECT_EQ(L"three", keyNameAt(keys.get(), vLong(2)));
+}
+
+TEST(KeyedCollections, RemovalFromFrontMiddleAndBackKeepsPositionsKeysAndOrder) {
+    // Enough records to fill several nodes of the collection's tree.
+    auto keys = OVRegistryKeys::create();
+    std::vector<std::wstring> model;
+    for (int n = 0; n < 3000; ++n) {
+        Bstr name((L"key" + std::to_wstring(n)).c_str());
+        ASSERT_EQ(S_OK, invokeMethod(keys.get(), idAdd, {vText(name), vText(name)}).result);
+        model.push_back(name.get());
+    }
+    std::mt19937 random(3);
+    for (int round = 0; round < 900; ++round) {
+        const size_t places[] = {0, model.size() / 2, model.size() - 1};
+        const size_t at = places[round % 3];
+        if (random() % 2) {
+            ASSERT_EQ(S_OK, invokeMethod(keys.get(), idRemove, {vLong(static_cast<long>(at + 1))}).result);
+        } else {
+            Bstr key(model[at].c_str());
+            ASSERT_EQ(S_OK, invokeMethod(keys.get(), idRemove, {vText(key)}).result);
+        }
+        model.erase(model.begin() + static_cast<std::ptrdiff_t>(at));
+    }
+    ASSERT_EQ(static_cast<long>(model.size()), countOf(keys.get()));
+    std::vector<std::wstring> byPosition, byEnumeration;
+    for (long n = 1; n <= countOf(keys.get()); ++n) byPosition.push_back(keyNameAt(keys.get(), vLong(n)));
+    EXPECT_EQ(model, byPosition);
+    ComPtr<IUnknown> unknown;
+    ASSERT_EQ(S_OK, keys->get_NewEnum(unknown.put()));
+    auto each = unknown.query<IEnumVARIANT>();
+    VARIANT record;
+    ULONG fetched = 0;
+    while (each->Next(1, &record, &fetched) == S_OK) {
+        byEnumeration.push_back(text(*invoke(V_DISPATCH(&record), idField0, DISPATCH_PROPERTYGET, {}).value.get()));
+        ::VariantClear(&record);
+    }
+    EXPECT_EQ(model, byEnumeration);
+    for (size_t n = 0; n < model.size(); n += 101) {
+        Bstr upper(runtime::toUpper(model[n]).c_str());
+        EXPECT_EQ(model[n], keyNameAt(keys.get(), vText(upper)));
+    }
 }
 
 TEST(KeyedCollections, ReturnedRecordsAreTheStoredOnes) {
