@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "BrandingTestSupport.h"
+#include "SoakSupport.h"
 #include "TestSupport.h"
 #include "branding/AboutFormCode.h"
 #include "branding/OVAboutBox.h"
@@ -259,6 +260,26 @@ TEST_F(AboutTest, SystemInfoWithoutTheToolShowsTheMessageAndKeepsTheForm) {
     EXPECT_EQ(branding::applicationTitle(), seenTitle);
     EXPECT_EQ(branding::sysInfoUnavailableText, seenText);
     EXPECT_TRUE(form.loaded());
+}
+
+// Every member repeated in one process: after a warm-up, neither committed memory nor
+// GDI objects may grow (each property assignment once lost some 7.6 KB).
+TEST_F(AboutTest, RepeatedMembersKeepNoMemoryOrGdiObjects) {
+    using namespace branding::test;
+    ComPtr<IPictureDisp> wide = smallPicture(40, 10), square = smallPicture(32, 32);
+    const std::vector<IPictureDisp*> pictures{wide.get(), square.get(), nullptr};
+    const auto make = [] {
+        ComPtr<OVAboutBox> made = OVAboutBox::create();
+        return ComPtr<IUnknown>(static_cast<_OVAboutBox*>(made.get()));
+    };
+    expectNoGrowth(L"every property read and assigned", 20, 200, 64 * 1024, [&](int round) {
+        exerciseProperties(about.get(), round, 2, pictures);
+        site->clearChanges();
+    });
+    expectNoGrowth(L"saved and loaded through a stream and a property bag", 10, 100, 64 * 1024, [&](int) {
+        roundTripThroughStream(about.get(), make);
+        roundTripThroughBag(about.get(), make);
+    });
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "BrandingTestSupport.h"
+#include "SoakSupport.h"
 #include "TestSupport.h"
 #include "branding/OVSplashScreen.h"
 #include "branding/SplashLayout.h"
@@ -458,6 +459,35 @@ TEST_F(SplashTest, ShowsPicturesUnscaledAndBothMembersOfAPairFromTheStore) {
     RECT rect = rectInParent(image.hwnd());
     EXPECT_EQ(100, rect.right - rect.left);
     EXPECT_EQ(20, rect.bottom - rect.top);
+}
+
+// Every member repeated in one process: after a warm-up, neither committed memory nor
+// GDI objects may grow (each property assignment once lost some 7.6 KB).
+TEST_F(SplashTest, RepeatedMembersKeepNoMemoryOrGdiObjects) {
+    using namespace branding::test;
+    ComPtr<IPictureDisp> wide = smallPicture(40, 10), square = smallPicture(16, 16);
+    const std::vector<IPictureDisp*> pictures{wide.get(), square.get(), nullptr};
+    const auto make = [] {
+        ComPtr<OVSplashScreen> made = OVSplashScreen::create();
+        return ComPtr<IUnknown>(static_cast<_OVSplashScreen*>(made.get()));
+    };
+    expectNoGrowth(L"every property read and assigned", 20, 200, 64 * 1024, [&](int round) {
+        exerciseProperties(splash.get(), round, 5, pictures);
+        site->clearChanges();  // the test site's own record of notifications
+    });
+    expectNoGrowth(L"ShowSplash and HideSplash, styles 0 to 4", 10, 50, 64 * 1024, [&](int round) {
+        putNumber(splash.get(), L"SplashStyle", round % 5);
+        show();
+        ASSERT_TRUE(formOf(round % 5).visible());
+        ASSERT_EQ(S_OK, invokeByName(splash.get(), L"HideSplash").result);
+        pump();
+        site->clearChanges();
+    });
+    putPicture(splash.get(), L"ProductLogo", wide.get());
+    expectNoGrowth(L"saved and loaded through a stream and a property bag", 10, 100, 64 * 1024, [&](int) {
+        roundTripThroughStream(splash.get(), make);
+        roundTripThroughBag(splash.get(), make);
+    });
 }
 
 }  // namespace
