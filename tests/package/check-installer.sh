@@ -66,7 +66,6 @@ products() {
   run reg export 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' "Z:$work/uninstall.reg" /y >/dev/null 2>&1
   registry products "$work/uninstall.reg" "Orvane Suite" 2>/dev/null | sort
 }
-classes="Software\\Classes\\ Software\\Wow6432Node\\Classes\\"
 com_rows() {  # the COM keys of a snapshot against the first one, without the installer's own
   registry diff "$work/before-machine.reg" "$work/$1-machine.reg" \
     "HKEY_LOCAL_MACHINE\\Software\\Classes\\" "HKEY_LOCAL_MACHINE\\Software\\Wow6432Node\\Classes\\" |
