@@ -96,8 +96,9 @@ class Writer:
                     self.add(depth + 1, "<RegistryValue Root=\"HKLM\" Key=%s%s Type=\"string\" Value=%s/>" % (
                         quoteattr(full_key), name_attribute, quoteattr(data)))
                 else:
-                    # The name "+" makes the key alone: created with the component, removed with it.
-                    self.add(depth + 1, "<RegistryValue Root=\"HKLM\" Key=%s Name=\"+\" Type=\"string\" Value=\"\"/>" % quoteattr(full_key))
+                    # The name "*" makes the key alone: created with the component, removed with it
+                    # ("+" would only create it, and leave it behind on removal).
+                    self.add(depth + 1, "<RegistryValue Root=\"HKLM\" Key=%s Name=\"*\" Type=\"string\" Value=\"\"/>" % quoteattr(full_key))
             self.add(depth, "</Component>")
         if not has_files:
             self.folder_removal(depth, "folder " + relative + (" x64" if win64 else " x86"), win64)
