@@ -41,30 +41,20 @@ HKEY classesRoot(RegistrationScope scope, UniqueHkey& holder) {
     return status == ERROR_SUCCESS ? holder.get() : nullptr;
 }
 
-class KeyWriter {
-public:
-    explicit KeyWriter(HKEY root) : root_(root) {}
-    // Sets a named (or, with an empty name, the default) value of a key, creating the key.
-    void set(const std::wstring& path, const wchar_t* name, const std::wstring& data) {
+// Writes the rows under a classes root: every key, and the value of each row that has one.
+HRESULT writeRows(HKEY root, const std::vector<RegistryRow>& rows) {
+    for (const RegistryRow& row : rows) {
         UniqueHkey key;
-        LONG status = ::RegCreateKeyExW(root_, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(), nullptr);
-        if (status == ERROR_SUCCESS) {
-            status = ::RegSetValueExW(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                                      static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+        LONG status = ::RegCreateKeyExW(root, row.key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(), nullptr);
+        if (status == ERROR_SUCCESS && row.hasValue) {
+            status = ::RegSetValueExW(key.get(), row.name.empty() ? nullptr : row.name.c_str(), 0, REG_SZ,
+                                      reinterpret_cast<const BYTE*>(row.data.c_str()),
+                                      static_cast<DWORD>((row.data.size() + 1) * sizeof(wchar_t)));
         }
-        if (status != ERROR_SUCCESS && result_ == S_OK) result_ = HRESULT_FROM_WIN32(status);
+        if (status != ERROR_SUCCESS) return HRESULT_FROM_WIN32(status);
     }
-    void createKey(const std::wstring& path) {
-        UniqueHkey key;
-        LONG status = ::RegCreateKeyExW(root_, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(), nullptr);
-        if (status != ERROR_SUCCESS && result_ == S_OK) result_ = HRESULT_FROM_WIN32(status);
-    }
-    HRESULT result() const { return result_; }
-
-private:
-    HKEY root_;
-    HRESULT result_ = S_OK;
-};
+    return S_OK;
+}
 
 void deleteTree(HKEY root, const std::wstring& path) { ::RegDeleteTreeW(root, path.c_str()); ::RegDeleteKeyW(root, path.c_str()); }
 
@@ -78,8 +68,7 @@ struct LibraryFacts {
     std::vector<std::wstring> names;
 };
 
-bool readLibrary(LibraryFacts& facts) {
-    ITypeLib* library = typeLibrary();
+bool readLibrary(ITypeLib* library, LibraryFacts& facts) {
     if (!library) return false;
     TLIBATTR* attributes = nullptr;
     if (FAILED(library->GetLibAttr(&attributes))) return false;
@@ -132,56 +121,64 @@ bool otherBitnessRegistered(RegistrationScope scope) {
 
 }  // namespace
 
+bool registrationRows(ITypeLib* typeLib, const std::wstring& path, std::vector<RegistryRow>& rows) {
+    LibraryFacts library;
+    if (!readLibrary(typeLib, library)) return false;
+    const std::wstring libraryId = guidText(library.libraryId);
+    const std::wstring version = std::to_wstring(library.major) + L"." + std::to_wstring(library.minor);
+    auto set = [&rows](const std::wstring& key, const wchar_t* name, const std::wstring& data) {
+        rows.push_back({key, name ? name : L"", data, true});
+    };
+    auto createKey = [&rows](const std::wstring& key) { rows.push_back({key, L"", L"", false}); };
+
+    for (const ClassEntry& entry : catalogue()) {
+        const std::wstring clsid = L"CLSID\\" + guidText(*entry.classId);
+        const std::wstring progId = programmaticId(entry);
+        set(clsid, nullptr, entry.kind == ClassKind::PropertyPage ? std::wstring(entry.name) : progId);
+        set(clsid + L"\\InprocServer32", nullptr, path);
+        set(clsid + L"\\InprocServer32", L"ThreadingModel", L"Apartment");
+        set(clsid + L"\\TypeLib", nullptr, libraryId);
+        set(clsid + L"\\Version", nullptr, version);
+        if (entry.kind == ClassKind::PropertyPage) continue;
+        set(clsid + L"\\ProgID", nullptr, progId);
+        set(clsid + L"\\VersionIndependentProgID", nullptr, progId);
+        set(progId, nullptr, progId);
+        set(progId + L"\\CLSID", nullptr, guidText(*entry.classId));
+        if (entry.kind == ClassKind::Control) {
+            createKey(clsid + L"\\Control");
+            set(clsid + L"\\ToolboxBitmap32", nullptr, path + L", " + std::to_wstring(entry.toolboxBitmap));
+            set(clsid + L"\\MiscStatus", nullptr, L"0");
+            set(clsid + L"\\MiscStatus\\1", nullptr, controlMiscStatus);
+        }
+    }
+
+    // The type library and its interfaces, written the same way for both scopes
+    // (a per-user registration needs no administrator).
+    const std::wstring libraryKey = L"TypeLib\\" + libraryId + L"\\" + version;
+    const wchar_t* platform = library.kind == SYS_WIN64 ? L"\\0\\win64" : L"\\0\\win32";
+    set(libraryKey, nullptr, library.helpString);
+    set(libraryKey + platform, nullptr, path);
+    set(libraryKey + L"\\FLAGS", nullptr, L"0");
+    set(libraryKey + L"\\HELPDIR", nullptr, path.substr(0, path.find_last_of(L'\\')));
+    for (size_t n = 0; n < library.automationInterfaces.size(); ++n) {
+        const std::wstring key = L"Interface\\" + guidText(library.automationInterfaces[n].first);
+        set(key, nullptr, library.automationInterfaces[n].second);
+        set(key + L"\\ProxyStubClsid", nullptr, library.proxies[n]);
+        set(key + L"\\ProxyStubClsid32", nullptr, library.proxies[n]);
+        set(key + L"\\TypeLib", nullptr, libraryId);
+        set(key + L"\\TypeLib", L"Version", version);
+    }
+    return true;
+}
+
 HRESULT registerServer(RegistrationScope scope) noexcept {
     try {
         UniqueHkey holder;
         HKEY root = classesRoot(scope, holder);
         if (!root) return SELFREG_E_CLASS;
-        LibraryFacts library;
-        if (!readLibrary(library)) return SELFREG_E_TYPELIB;
-        const std::wstring path = modulePath();
-        const std::wstring libraryId = guidText(library.libraryId);
-        const std::wstring version = std::to_wstring(library.major) + L"." + std::to_wstring(library.minor);
-        KeyWriter writer(root);
-
-        for (const ClassEntry& entry : catalogue()) {
-            const std::wstring clsid = L"CLSID\\" + guidText(*entry.classId);
-            const std::wstring progId = programmaticId(entry);
-            writer.set(clsid, nullptr, entry.kind == ClassKind::PropertyPage ? std::wstring(entry.name) : progId);
-            writer.set(clsid + L"\\InprocServer32", nullptr, path);
-            writer.set(clsid + L"\\InprocServer32", L"ThreadingModel", L"Apartment");
-            writer.set(clsid + L"\\TypeLib", nullptr, libraryId);
-            writer.set(clsid + L"\\Version", nullptr, version);
-            if (entry.kind == ClassKind::PropertyPage) continue;
-            writer.set(clsid + L"\\ProgID", nullptr, progId);
-            writer.set(clsid + L"\\VersionIndependentProgID", nullptr, progId);
-            writer.set(progId, nullptr, progId);
-            writer.set(progId + L"\\CLSID", nullptr, guidText(*entry.classId));
-            if (entry.kind == ClassKind::Control) {
-                writer.createKey(clsid + L"\\Control");
-                writer.set(clsid + L"\\ToolboxBitmap32", nullptr, path + L", " + std::to_wstring(entry.toolboxBitmap));
-                writer.set(clsid + L"\\MiscStatus", nullptr, L"0");
-                writer.set(clsid + L"\\MiscStatus\\1", nullptr, controlMiscStatus);
-            }
-        }
-
-        // The type library and its interfaces, written the same way for both scopes
-        // (a per-user registration needs no administrator).
-        const std::wstring libraryKey = L"TypeLib\\" + libraryId + L"\\" + version;
-        const wchar_t* platform = library.kind == SYS_WIN64 ? L"\\0\\win64" : L"\\0\\win32";
-        writer.set(libraryKey, nullptr, library.helpString);
-        writer.set(libraryKey + platform, nullptr, path);
-        writer.set(libraryKey + L"\\FLAGS", nullptr, L"0");
-        writer.set(libraryKey + L"\\HELPDIR", nullptr, path.substr(0, path.find_last_of(L'\\')));
-        for (size_t n = 0; n < library.automationInterfaces.size(); ++n) {
-            const std::wstring key = L"Interface\\" + guidText(library.automationInterfaces[n].first);
-            writer.set(key, nullptr, library.automationInterfaces[n].second);
-            writer.set(key + L"\\ProxyStubClsid", nullptr, library.proxies[n]);
-            writer.set(key + L"\\ProxyStubClsid32", nullptr, library.proxies[n]);
-            writer.set(key + L"\\TypeLib", nullptr, libraryId);
-            writer.set(key + L"\\TypeLib", L"Version", version);
-        }
-        if (FAILED(writer.result())) {
+        std::vector<RegistryRow> rows;
+        if (!registrationRows(typeLibrary(), modulePath(), rows)) return SELFREG_E_TYPELIB;
+        if (FAILED(writeRows(root, rows))) {
             unregisterServer(scope);
             return SELFREG_E_CLASS;
         }
@@ -198,7 +195,7 @@ HRESULT unregisterServer(RegistrationScope scope) noexcept {
         if (!root) return SELFREG_E_CLASS;
         for (const ClassEntry& entry : catalogue()) deleteTree(root, L"CLSID\\" + guidText(*entry.classId));
         LibraryFacts library;
-        if (!readLibrary(library)) return SELFREG_E_TYPELIB;
+        if (!readLibrary(typeLibrary(), library)) return SELFREG_E_TYPELIB;
         const std::wstring libraryId = guidText(library.libraryId);
         const std::wstring version = std::to_wstring(library.major) + L"." + std::to_wstring(library.minor);
         const std::wstring libraryKey = L"TypeLib\\" + libraryId + L"\\" + version;

@@ -4,7 +4,7 @@
 # that runs the i686 library, its tests and the 32-bit script hosts.
 set -eu
 packages="cmake make python3 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
-          wine64 wine wine32:i386 libwine-dev googletest xvfb xauth fonts-wine fonts-liberation zip unzip"
+          wine64 wine wine32:i386 libwine-dev googletest xvfb xauth fonts-wine fonts-liberation zip unzip wixl"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 missing=""
