@@ -6,6 +6,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 #include <commctrl.h>
+#include <msstkppg.h>
 
 #include <algorithm>
 #include <map>
@@ -872,16 +873,26 @@ TEST(DesignPages, ShownInThePlatformsPropertyFrame) {
 
 // --- With the real controls ----------------------------------------------------------
 
-TEST(DesignPagesWithTheControls, TheControlsListTheirDesignPageFirst) {
-    for (const auto& [control, page] : {std::pair{&CLSID_OVAboutBox, &CLSID_ppageAboutBoxDesign},
-                                        std::pair{&CLSID_OVSplashScreen, &CLSID_ppageSplashScreenDesign}}) {
-        PlacedControl placed(*control);
+// Each control's own page first; then the standard colour and picture pages, in the
+// order of each control: colour before picture for the About box, picture before colour
+// for the splash screen.
+TEST(DesignPagesWithTheControls, TheControlsListTheirDesignPageThenTheStandardPagesInTheirOrder) {
+    struct Case {
+        const CLSID* control;
+        CLSID pages[3];
+    };
+    const Case cases[] = {
+        {&CLSID_OVAboutBox, {CLSID_ppageAboutBoxDesign, CLSID_StockColorPage, CLSID_StockPicturePage}},
+        {&CLSID_OVSplashScreen, {CLSID_ppageSplashScreenDesign, CLSID_StockPicturePage, CLSID_StockColorPage}},
+    };
+    for (const Case& c : cases) {
+        PlacedControl placed(*c.control);
         ComPtr<ISpecifyPropertyPages> specify = placed.object.query<ISpecifyPropertyPages>();
         ASSERT_TRUE(specify);
         CAUUID pages{};
         ASSERT_EQ(S_OK, specify->GetPages(&pages));
         ASSERT_EQ(3u, pages.cElems);
-        EXPECT_EQ(*page, pages.pElems[0]);
+        for (ULONG page = 0; page < 3; ++page) EXPECT_EQ(c.pages[page], pages.pElems[page]) << page;
         ::CoTaskMemFree(pages.pElems);
     }
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstring>
+#include <cmath>
 #include <string>
 #include <thread>
 #include <vector>
@@ -18,6 +20,7 @@
 #include "frame/MemoryPropertyBag.h"
 #include "frame/Platform.h"
 #include "frame/forms/Twips.h"
+#include "frame/TestContainer.h"
 
 namespace orvane {
 namespace {
@@ -194,20 +197,20 @@ TEST_F(AboutTest, PointerMovesColourLinksAndButtonTexts) {
         pump();
     };
     moveOver(form.control(L"lblUrl").hwnd());
-    EXPECT_EQ(branding::underPointer, form.control(L"lblUrl").foreColor());
+    EXPECT_EQ(0x00FF0000u, form.control(L"lblUrl").foreColor());
     moveOver(form.control(L"lblMail").hwnd());
-    EXPECT_EQ(branding::underPointer, form.control(L"lblMail").foreColor());
+    EXPECT_EQ(0x00FF0000u, form.control(L"lblMail").foreColor());
     moveOver(form.control(L"Text1").hwnd());
-    EXPECT_EQ(branding::underPointer, form.control(L"Text1").foreColor());
-    EXPECT_EQ(branding::buttonTextNormal, form.control(L"Text2").foreColor());
-    EXPECT_EQ(branding::underPointer, form.control(L"lblUrl").foreColor()) << "links stay blue until the form";
+    EXPECT_EQ(0x00FF0000u, form.control(L"Text1").foreColor());
+    EXPECT_EQ(0x00000000u, form.control(L"Text2").foreColor());
+    EXPECT_EQ(0x00FF0000u, form.control(L"lblUrl").foreColor()) << "links stay blue until the form";
     moveOver(form.control(L"Text2").hwnd());
-    EXPECT_EQ(branding::underPointer, form.control(L"Text2").foreColor());
-    EXPECT_EQ(branding::buttonTextNormal, form.control(L"Text1").foreColor());
+    EXPECT_EQ(0x00FF0000u, form.control(L"Text2").foreColor());
+    EXPECT_EQ(0x00000000u, form.control(L"Text1").foreColor());
     moveOver(form.hwnd());
-    EXPECT_EQ(branding::linkNormal, form.control(L"lblUrl").foreColor());
-    EXPECT_EQ(branding::linkNormal, form.control(L"lblMail").foreColor());
-    EXPECT_EQ(branding::buttonTextNormal, form.control(L"Text2").foreColor());
+    EXPECT_EQ(0x00C00000u, form.control(L"lblUrl").foreColor());
+    EXPECT_EQ(0x00C00000u, form.control(L"lblMail").foreColor());
+    EXPECT_EQ(0x00000000u, form.control(L"Text2").foreColor());
 }
 
 TEST_F(AboutTest, LinkClicksGoToTheShell) {
@@ -239,7 +242,7 @@ TEST_F(AboutTest, SystemInfoWithoutTheToolShowsTheMessageAndKeepsTheForm) {
     std::wstring seenTitle, seenText;
     std::thread watcher([&] {
         for (int attempt = 0; attempt < 500 && !done; ++attempt) {
-            HWND box = ::FindWindowW(L"#32770", branding::applicationTitle().c_str());
+            HWND box = ::FindWindowW(L"#32770", L"OrvaneSuite");
             if (box) {
                 wchar_t buffer[256] = {};
                 ::GetWindowTextW(box, buffer, 256);
@@ -257,8 +260,8 @@ TEST_F(AboutTest, SystemInfoWithoutTheToolShowsTheMessageAndKeepsTheForm) {
     pump();
     done = true;
     watcher.join();
-    EXPECT_EQ(branding::applicationTitle(), seenTitle);
-    EXPECT_EQ(branding::sysInfoUnavailableText, seenText);
+    EXPECT_EQ(L"OrvaneSuite", seenTitle) << "the library's own title";
+    EXPECT_EQ(L"System Information Is Unavailable At This Time", seenText);
     EXPECT_TRUE(form.loaded());
 }
 
@@ -280,6 +283,195 @@ TEST_F(AboutTest, RepeatedMembersKeepNoMemoryOrGdiObjects) {
         roundTripThroughStream(about.get(), make);
         roundTripThroughBag(about.get(), make);
     });
+}
+
+// Saved and loaded under these keys in this order; the style and the colours as 32-bit
+// numbers; a store without them gives the first values, and a missing logo Nothing.
+TEST_F(AboutTest, StoreKeysInOrderWithNumbersAs32BitAndDefaultsWhenMissing) {
+    const std::vector<std::wstring> keys{L"AboutStyle", L"Copyright", L"CopyrightWarning", L"ProductDescription",
+                                         L"ProductLogo", L"ProductName", L"ProductVersion", L"ProductNameColor",
+                                         L"CopyrightColor", L"CopyrightWarningColor", L"ProductDescriptionColor",
+                                         L"ProductVersionColor", L"WebsiteUrl", L"Mailto"};
+    putNumber(L"AboutStyle", 1);
+    putNumber(L"CopyrightColor", 0x00C00000);
+    putNumber(L"ProductVersionColor", 0x8000000D);
+    auto saved = orvane::test::ScriptedBag::create();
+    ASSERT_EQ(S_OK, about.query<IPersistPropertyBag>()->Save(saved.get(), TRUE, TRUE));
+    EXPECT_EQ(keys, saved->writes);
+    for (const wchar_t* number : {L"AboutStyle", L"ProductNameColor", L"CopyrightColor", L"CopyrightWarningColor",
+                                  L"ProductDescriptionColor", L"ProductVersionColor"}) {
+        EXPECT_EQ(VARTYPE{VT_I4}, saved->writtenTypes[number]) << std::string(number, number + wcslen(number));
+    }
+    EXPECT_EQ(L"12582912", saved->store->text(L"CopyrightColor").value_or(L"?"));
+    EXPECT_EQ(L"-2147483635", saved->store->text(L"ProductVersionColor").value_or(L"?"));
+
+    // Loaded back: the numbers as numbers.
+    ComPtr<OVAboutBox> copy = OVAboutBox::create();
+    ComPtr<IDispatch> reloaded =
+        siteControl(ComPtr<IUnknown>(static_cast<_OVAboutBox*>(copy.get())).get(), site.get(), saved->store.get());
+    EXPECT_EQ(1, invokeByName(reloaded.get(), L"AboutStyle").value->lVal);
+    EXPECT_EQ(0x00C00000, invokeByName(reloaded.get(), L"CopyrightColor").value->lVal);
+    EXPECT_EQ(static_cast<LONG>(0x8000000D), invokeByName(reloaded.get(), L"ProductVersionColor").value->lVal);
+    closeControl(reloaded.get(), site.get());
+
+    site->clearChanges();
+    auto empty = orvane::test::ScriptedBag::create();
+    ComPtr<OVAboutBox> fresh = OVAboutBox::create();
+    ComPtr<IDispatch> loaded =
+        siteControl(ComPtr<IUnknown>(static_cast<_OVAboutBox*>(fresh.get())).get(), site.get(), empty.get());
+    EXPECT_EQ(keys, empty->reads);
+    EXPECT_TRUE(site->changes().empty());
+    EXPECT_EQ(L"OrvaneAboutBox", getText(loaded.get(), L"ProductName"));
+    EXPECT_EQ(L"Version 1.22", getText(loaded.get(), L"ProductVersion"));
+    EXPECT_EQ(0u, getText(loaded.get(), L"CopyrightWarning").find(L"Warning:  [EXAMPLE ONLY]"));
+    EXPECT_FALSE(getText(loaded.get(), L"WebsiteUrl").empty());
+    EXPECT_FALSE(getText(loaded.get(), L"Mailto").empty());
+    for (const wchar_t* number : {L"AboutStyle", L"ProductNameColor", L"CopyrightColor", L"CopyrightWarningColor",
+                                  L"ProductDescriptionColor", L"ProductVersionColor"}) {
+        Call value = invokeByName(loaded.get(), number);
+        EXPECT_EQ(VT_I4, value.value->vt);
+        EXPECT_EQ(0, value.value->lVal);
+    }
+    Call logo = invokeByName(loaded.get(), L"ProductLogo");
+    EXPECT_TRUE(logo.value->vt == VT_DISPATCH && !logo.value->pdispVal) << "a missing logo reads as Nothing";
+    closeControl(loaded.get(), site.get());
+}
+
+// The designed rectangles in twips, measured on the screen (15 twips a pixel); boxes
+// sized to their content keep only their left and top.
+struct AboutRow {
+    long style;
+    const wchar_t* name;
+    int left, top, width, height;
+};
+const AboutRow aboutRows[] = {
+    {0, L"picIcon", 240, 120, 720, 720},        {0, L"lblTitle", 1050, 120, 4605, 345},
+    {0, L"lblVersion", 1050, 480, 4605, 225},   {0, L"lblDescription", 90, 960, 5505, 1290},
+    {0, L"Label2", 1080, 2400, 465, 195},       {0, L"lblMail", 1800, 2400, 3795, 225},
+    {0, L"Label1", 1080, 2760, 630, 195},       {0, L"lblUrl", 1800, 2760, 3795, 225},
+    {0, L"lblCopyright", 120, 3120, 5535, 225}, {0, L"lblDisclaimer", 120, 3600, 3975, 1065},
+    {0, L"cmdOK", 4245, 3705, 1260, 345},       {0, L"Text1", 4290, 3780, 1155, 225},
+    {0, L"cmdSysInfo", 4260, 4155, 1245, 345},  {0, L"Text2", 4290, 4230, 1125, 225},
+    {1, L"picIcon", 240, 120, 720, 720},        {1, L"lblTitle", 1080, 120, 4605, 315},
+    {1, L"lblVersion", 1080, 480, 4605, 225},   {1, L"Label2", 1080, 1200, 465, 195},
+    {1, L"lblMail", 1800, 1200, 3855, 225},     {1, L"Label1", 1080, 1560, 630, 195},
+    {1, L"lblUrl", 1800, 1560, 3825, 255},      {1, L"lblCopyright", 120, 1920, 5535, 255},
+    {1, L"lblDescription", 150, 2280, 5445, 1170}, {1, L"lblDisclaimer", 150, 3600, 3975, 1065},
+    {1, L"cmdOK", 4320, 3705, 1260, 345},       {1, L"Text1", 4380, 3780, 1155, 225},
+    {1, L"cmdSysInfo", 4320, 4155, 1245, 345},  {1, L"Text2", 4380, 4230, 1125, 225},
+};
+int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+TEST_F(AboutTest, FormsShowTheirDesignedRectanglesTabOrderAndPlacement) {
+    const SIZE client[] = {{5700, 4755}, {5745, 4770}};
+    for (long style : {0L, 1L}) {
+        SCOPED_TRACE(style);
+        forms::Form& form = showStyle(style);
+        HWND window = form.hwnd();
+        RECT inside{};
+        ::GetClientRect(window, &inside);
+        EXPECT_EQ(pixels(client[style].cx), inside.right);
+        EXPECT_EQ(pixels(client[style].cy), inside.bottom);
+        for (const AboutRow& row : aboutRows) {
+            if (row.style != style) continue;
+            SCOPED_TRACE(row.name);
+            RECT rect{};
+            ::GetWindowRect(form.control(row.name).hwnd(), &rect);
+            ::MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&rect), 2);
+            EXPECT_EQ(pixels(row.left), rect.left);
+            EXPECT_EQ(pixels(row.top), rect.top);
+            const std::wstring name = row.name;
+            const bool sized = name == L"picIcon" || name == L"Label1" || name == L"Label2" || name == L"lblMail" ||
+                               name == L"lblUrl";
+            if (!sized) {
+                EXPECT_EQ(pixels(row.width), rect.right - rect.left);
+                EXPECT_EQ(pixels(row.height), rect.bottom - rect.top);
+            }
+        }
+        // Tab order: cmdOK, picIcon, cmdSysInfo, as the keyboard moves the focus; the two
+        // text boxes take no stop.
+        HWND ok = form.control(L"cmdOK").hwnd();
+        auto tabFrom = [&](HWND from) {
+            ::SetFocus(from);
+            ::PostMessageW(from, WM_KEYDOWN, VK_TAB, 0);
+            pump();
+            return ::GetFocus();
+        };
+        EXPECT_EQ(form.control(L"picIcon").hwnd(), tabFrom(ok)) << "Tab from cmdOK";
+        EXPECT_EQ(form.control(L"cmdSysInfo").hwnd(), tabFrom(form.control(L"picIcon").hwnd())) << "Tab from picIcon";
+        HWND after = tabFrom(form.control(L"cmdSysInfo").hwnd());
+        for (const wchar_t* box : {L"Text1", L"Text2"}) {
+            EXPECT_NE(form.control(box).hwnd(), after) << "Tab from cmdSysInfo";
+            EXPECT_FALSE(::GetWindowLongW(form.control(box).hwnd(), GWL_STYLE) & WS_TABSTOP);
+        }
+    }
+    // The standard form starts in the centre of the screen.
+    forms::Form& standard = showStyle(0);
+    RECT outer{};
+    ::GetWindowRect(standard.hwnd(), &outer);
+    EXPECT_NEAR(::GetSystemMetrics(SM_CXSCREEN) / 2.0, (outer.left + outer.right) / 2.0, 1.0);
+    EXPECT_NEAR(::GetSystemMetrics(SM_CYSCREEN) / 2.0, (outer.top + outer.bottom) / 2.0, 1.0);
+}
+
+// Text2 gives the focus to the icon, then starts the tool; the close button of the
+// caption unloads the form.
+TEST_F(AboutTest, Text2StartsTheToolAndTheCaptionsCloseButtonUnloads) {
+    std::vector<std::string> started;
+    auto exec = branding::calls::WinExec.fake([&](LPCSTR path, UINT) {
+        started.push_back(path);
+        return UINT{33};
+    });
+    auto open = platform::advapi32::RegOpenKeyExA.fake([](HKEY, LPCSTR, DWORD, REGSAM, PHKEY key) {
+        *key = reinterpret_cast<HKEY>(0x1234);
+        return static_cast<LONG>(ERROR_SUCCESS);
+    });
+    auto query = platform::advapi32::RegQueryValueExA.fake(
+        [](HKEY, LPCSTR, LPDWORD, LPDWORD type, LPBYTE data, LPDWORD size) {
+            static const char path[] = "C:\\Tools\\MSINFO32.EXE";
+            std::memcpy(data, path, sizeof path);
+            *size = sizeof path;
+            *type = REG_SZ;
+            return static_cast<LONG>(ERROR_SUCCESS);
+        });
+    auto close = platform::advapi32::RegCloseKey.fake([](HKEY) { return static_cast<LONG>(ERROR_SUCCESS); });
+    forms::Form& form = showStyle(1);
+    HWND text2 = form.control(L"Text2").hwnd();
+    ::SendMessageW(text2, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    ::SendMessageW(text2, WM_LBUTTONUP, 0, 0);
+    pump();
+    EXPECT_EQ(std::vector<std::string>{"C:\\Tools\\MSINFO32.EXE"}, started);
+    EXPECT_EQ(form.control(L"picIcon").hwnd(), ::GetFocus());
+    EXPECT_TRUE(form.loaded());
+
+    ::SendMessageW(form.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    pump();
+    EXPECT_FALSE(form.loaded());
+}
+
+// The 2000 form's white band lies behind its transparent labels and ends in an etched
+// the standard form is button face behind its labels (its separator is checked above).
+TEST_F(AboutTest, TheBandAndTransparentLabelsOfThe2000Form) {
+    struct Sample {
+        long style;
+        int x, y;  // twips in the client area
+        COLORREF expected;
+        const char* what;
+    };
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    const Sample samples[] = {
+        {1, 60, 1000, 0x00FFFFFF, "band"},
+        {1, 150, 1950, 0x00FFFFFF, "band behind the transparent copyright line"},
+        {1, 1200, 1000, 0x00FFFFFF, "band between the version and the mail line"},
+        {1, 60, 3000, face, "below the band"},
+        {0, 60, 1000, face, "background"},
+    };
+    for (const Sample& sample : samples) {
+        forms::Form& form = showStyle(sample.style);
+        ::UpdateWindow(form.hwnd());
+        pump();
+        EXPECT_EQ(sample.expected, branding::test::clientPixel(form.hwnd(), pixels(sample.x), pixels(sample.y)))
+            << sample.style << ": " << sample.what;
+    }
 }
 
 }  // namespace

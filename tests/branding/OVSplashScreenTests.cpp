@@ -2,6 +2,7 @@
 // stores, and the five splash forms as ShowSplash fills, lays out and shows them.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "frame/MemoryPropertyBag.h"
 #include "frame/PersistedProperty.h"
 #include "frame/forms/Twips.h"
+#include "frame/TestContainer.h"
 
 namespace orvane {
 namespace {
@@ -108,12 +110,16 @@ protected:
         ComPtr<OVSplashScreen> control = OVSplashScreen::create();
         ComPtr<IUnknown> unknown(static_cast<_OVSplashScreen*>(control.get()));
         ComPtr<IDispatch> dispatch;
+        // Only what siting and loading raise is recorded.
+        site->clearChanges();
         try {
             dispatch = siteControl(unknown.get(), site.get(), bag);
         } catch (const ComFailure& failure) {
             ADD_FAILURE() << "siting failed with " << std::hex << failure.result();
         }
-        site->clearChanges();
+        // A new control's first values are set without notifications; a loaded one is
+        // checked by its caller.
+        if (!bag) site->clearChanges();
         return dispatch;
     }
     void show() { ASSERT_EQ(S_OK, invokeByName(splash.get(), L"ShowSplash").result); }
@@ -186,19 +192,73 @@ TEST_F(SplashTest, TextAndImageOfAPairExcludeEachOther) {
 }
 
 TEST_F(SplashTest, StyleAndColourAreStoredUnchecked) {
+    bool loadedBefore[5];
+    for (const StyleCase& style : styles) loadedBefore[style.style] = formOf(style.style).loaded();
     for (long value : {5L, -1L, 100L, LONG_MIN}) {
         putNumber(splash.get(), L"SplashStyle", value);
         EXPECT_EQ(value, getNumber(splash.get(), L"SplashStyle"));
         Call shown = invokeByName(splash.get(), L"ShowSplash");
         EXPECT_EQ(S_OK, shown.result);
         EXPECT_EQ(VT_EMPTY, shown.value->vt);
-        EXPECT_EQ(S_OK, invokeByName(splash.get(), L"HideSplash").result);
+        // Checked before any hide: a style clamped into range would have shown a form.
         for (const StyleCase& style : styles) {
-            EXPECT_FALSE(forms::Form::instance(style.definition()).visible()) << value;
+            EXPECT_FALSE(formOf(style.style).visible()) << value << " " << style.screenshot;
+            EXPECT_EQ(loadedBefore[style.style], formOf(style.style).loaded()) << "no form loaded for " << value;
         }
+    }
+    // Nor does HideSplash of such a style hide anything.
+    putNumber(splash.get(), L"SplashStyle", ovStandard);
+    show();
+    for (long value : {5L, -1L, 100L}) {
+        putNumber(splash.get(), L"SplashStyle", value);
+        Call hidden = invokeByName(splash.get(), L"HideSplash");
+        EXPECT_EQ(S_OK, hidden.result);
+        EXPECT_EQ(VT_EMPTY, hidden.value->vt);
+        EXPECT_TRUE(formOf(ovStandard).visible()) << value;
+        EXPECT_FALSE(formOf(ovOrvane).visible()) << value;
     }
     putNumber(splash.get(), L"ProductNameColor", 0x12345678);
     EXPECT_EQ(0x12345678, getNumber(splash.get(), L"ProductNameColor"));
+}
+
+// Saved and loaded under these keys, in this order, with these defaults: a store that
+// holds nothing gives a new control's texts and Nothing for every picture.
+const wchar_t* const storeKeys[] = {L"LicenseTo",      L"CompanyName",      L"CompanyNameImage", L"ProductName",
+                                    L"ProductNameImage", L"ProductLogo",    L"ProductVersion",   L"Copyright",
+                                    L"CopyrightOwner", L"CopyrightWarning", L"SplashStyle",      L"Platform",
+                                    L"ProductNameColor"};
+
+TEST_F(SplashTest, StoreKeysInOrderWithNumbersAs32BitAndDefaultsWhenMissing) {
+    putNumber(splash.get(), L"SplashStyle", ovSerated);
+    putNumber(splash.get(), L"ProductNameColor", 0x00C00000);
+    ComPtr<IPictureDisp> logo = bitmapPicture(4, 4);
+    putPicture(splash.get(), L"ProductLogo", logo.get());
+    auto saved = ScriptedBag::create();
+    ASSERT_EQ(S_OK, splash.query<IPersistPropertyBag>()->Save(saved.get(), TRUE, TRUE));
+    EXPECT_EQ(std::vector<std::wstring>(std::begin(storeKeys), std::end(storeKeys)), saved->writes);
+    EXPECT_EQ(VARTYPE{VT_I4}, saved->writtenTypes[L"SplashStyle"]);
+    EXPECT_EQ(VARTYPE{VT_I4}, saved->writtenTypes[L"ProductNameColor"]);
+    EXPECT_EQ(VARTYPE{VT_BSTR}, saved->writtenTypes[L"LicenseTo"]);
+    EXPECT_EQ(L"12582912", saved->store->text(L"ProductNameColor").value_or(L"?"));
+
+    auto empty = ScriptedBag::create();
+    ComPtr<IDispatch> loaded = siteNew(empty.get());
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(std::vector<std::wstring>(std::begin(storeKeys), std::end(storeKeys)), empty->reads);
+    EXPECT_TRUE(site->changes().empty()) << "loading raises no notifications";
+    EXPECT_EQ(L"Valued Customer", getText(loaded.get(), L"LicenseTo"));
+    EXPECT_EQ(L"Your Company", getText(loaded.get(), L"CompanyName"));
+    EXPECT_EQ(L"Your Product", getText(loaded.get(), L"ProductName"));
+    EXPECT_EQ(L"Version 1.0 Build 0", getText(loaded.get(), L"ProductVersion"));
+    EXPECT_EQ(L"Your Company", getText(loaded.get(), L"CopyrightOwner"));
+    EXPECT_EQ(0u, getText(loaded.get(), L"CopyrightWarning").find(L"Warning:  "));
+    EXPECT_EQ(L"For Windows 95, 98, NT, 2000 and XP", getText(loaded.get(), L"Platform"));
+    EXPECT_EQ(0, getNumber(loaded.get(), L"SplashStyle"));
+    EXPECT_EQ(0, getNumber(loaded.get(), L"ProductNameColor"));
+    for (const wchar_t* picture : {L"CompanyNameImage", L"ProductNameImage", L"ProductLogo"}) {
+        EXPECT_FALSE(getPicture(loaded.get(), picture)) << "a missing picture reads as Nothing";
+    }
+    closeControl(loaded.get(), site.get());
 }
 
 TEST_F(SplashTest, SavesChangedValuesUnderTheirKeysIncludingCopyright) {
@@ -263,10 +323,75 @@ TEST(SplashLayout, RoundsHalvesToEven) {
     EXPECT_EQ(4830 + 30 - 914 - 400, branding::warningTop(4830 + 30, 914.4, 400));
 }
 
-// Every row of a form's table, after ShowSplash with the default properties: placeholder
-// texts replaced, designed rectangles kept (sized-to-text labels keep left and top), Arial
-// type of the designed size and weight, designed colours.
+// The designed labels of the five forms, in twips from their container (Frame1 at
+// (150, 60) in frmStandard, the client area elsewhere), with their type and the colours
+// the forms keep (noColour: the default text colour).
+constexpr forms::Color noColour = 0xFFFFFFFFu;
+struct LabelRow {
+    long style;
+    const wchar_t* name;
+    int left, top, width, height;
+    double points;
+    bool bold, italic, sizedToText;
+    forms::Color colour;
+};
+const LabelRow labelRows[] = {
+    {ovStandard, L"lblLicenseTo", 120, 240, 6855, 255, 8.25, false, false, false, noColour},
+    {ovStandard, L"lblCompanyProduct", 2595, 705, 4245, 330, 14.25, true, false, true, noColour},
+    {ovStandard, L"lblProductName", 2520, 1140, 4335, 660, 27.75, true, false, true, noColour},
+    {ovStandard, L"lblPlatform", 2565, 2340, 4290, 330, 14.25, true, false, true, noColour},
+    {ovStandard, L"lblVersion", 2535, 2700, 4320, 240, 9.75, true, false, true, noColour},
+    {ovStandard, L"lblCopyright", 2520, 3060, 4335, 255, 8.25, false, false, false, noColour},
+    {ovStandard, L"lblCompany", 2520, 3300, 4335, 255, 8.25, false, false, false, noColour},
+    {ovStandard, L"lblWarning", 150, 3660, 6765, 915, 8.25, false, false, false, noColour},
+    {ovSerated, L"lblCompanyProduct", 1920, 465, 3585, 285, 12, true, false, true, noColour},
+    {ovSerated, L"lblProductName", 2400, 900, 4755, 660, 27.75, true, false, true, noColour},
+    {ovSerated, L"lblPlatform", 1905, 2100, 5250, 330, 14.25, true, false, true, noColour},
+    {ovSerated, L"lblVersion", 1845, 2460, 5280, 240, 9.75, true, false, true, noColour},
+    {ovSerated, L"lblCopyright", 3120, 2820, 3975, 255, 8.25, false, false, false, noColour},
+    {ovSerated, L"lblLicenseTo", 240, 2880, 2535, 735, 8.25, false, false, false, noColour},
+    {ovSerated, L"lblCompany", 3000, 3030, 4095, 255, 8.25, false, false, false, noColour},
+    {ovSerated, L"lblWarning", 120, 3840, 7095, 795, 8.25, false, false, false, noColour},
+    {ovThe98Look, L"lblLicenseTo", 240, 120, 8055, 255, 8.25, false, false, false, noColour},
+    {ovThe98Look, L"lblCompanyProduct", 1680, 585, 6645, 330, 14.25, true, false, true, 0x00808080},
+    {ovThe98Look, L"lblProductName", 2280, 1020, 6075, 630, 27.75, true, true, true, noColour},
+    {ovThe98Look, L"lblPlatform", 300, 1920, 7995, 360, 15.75, true, false, true, 0x80000014},
+    {ovThe98Look, L"lblVersion", 1440, 2280, 6885, 285, 12, true, false, true, noColour},
+    {ovThe98Look, L"lblWarning", 120, 2760, 3975, 1155, 8.25, false, false, false, noColour},
+    {ovThe98Look, L"lblCopyright", 4320, 3360, 3975, 255, 8.25, false, false, false, noColour},
+    {ovThe98Look, L"lblCompany", 4440, 3600, 3855, 255, 8.25, false, false, false, noColour},
+    {ovThe2000Look, L"lblLicenseTo", 360, 120, 6855, 255, 8.25, false, false, false, noColour},
+    {ovThe2000Look, L"lblCompanyProduct", 2235, 585, 5085, 330, 14.25, true, false, true, 0x00808080},
+    {ovThe2000Look, L"lblProductName", 2280, 1020, 4995, 660, 27.75, true, false, true, noColour},
+    {ovThe2000Look, L"lblPlatform", 5940, 2340, 1275, 360, 15.75, true, false, true, noColour},
+    {ovThe2000Look, L"lblVersion", 6330, 2700, 885, 285, 12, true, false, true, noColour},
+    {ovThe2000Look, L"lblCopyright", 120, 3060, 7095, 255, 8.25, false, false, false, noColour},
+    {ovThe2000Look, L"lblCompany", 120, 3270, 7095, 255, 8.25, false, false, false, noColour},
+    {ovThe2000Look, L"lblWarning", 240, 3660, 6975, 795, 8.25, false, false, false, noColour},
+    {ovOrvane, L"lblLicenseTo", 480, 120, 6855, 255, 8.25, false, false, false, 0x00FFFFFF},
+    {ovOrvane, L"lblCompanyProduct", 1920, 585, 5205, 330, 14.25, true, false, true, 0x00C00000},
+    {ovOrvane, L"lblProductName", 2280, 1080, 4875, 630, 27.75, true, true, true, 0x0000FFFF},
+    {ovOrvane, L"lblVersion", 2280, 1800, 4965, 285, 12, true, false, true, 0x8000000E},
+    {ovOrvane, L"lblPlatform", 240, 2520, 6915, 360, 15.75, true, false, true, noColour},
+    {ovOrvane, L"lblCopyright", 240, 2940, 6855, 255, 8.25, false, false, false, noColour},
+    {ovOrvane, L"lblCompany", 240, 3150, 6855, 255, 8.25, false, false, false, noColour},
+    {ovOrvane, L"lblWarning", 120, 3600, 7095, 795, 8.25, false, false, false, noColour},
+};
+const SIZE clientTwips[] = {{7380, 4830}, {7380, 4740}, {8550, 3990}, {7455, 4620}, {7380, 4500}};
+
+int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+int screenDpi() {
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// After ShowSplash with the default properties: placeholder texts replaced, the designed
+// rectangles as the platform measures them (sized-to-text labels keep left and top),
+// Arial of the designed size and weight, the designed colours.
 TEST_F(SplashTest, EveryStyleShowsTheDefaultsInItsDesignedPlacesAndType) {
+    ASSERT_EQ(96, screenDpi()) << "the rectangles below are 15 twips a pixel";
     for (const StyleCase& style : styles) {
         SCOPED_TRACE(style.screenshot);
         putNumber(splash.get(), L"SplashStyle", style.style);
@@ -280,8 +405,8 @@ TEST_F(SplashTest, EveryStyleShowsTheDefaultsInItsDesignedPlacesAndType) {
         EXPECT_FALSE(windowStyle & WS_THICKFRAME);
         RECT client{};
         ::GetClientRect(window, &client);
-        EXPECT_EQ(forms::toPixelsX(form.desc().width), client.right);
-        EXPECT_EQ(forms::toPixelsY(form.desc().height), client.bottom);
+        EXPECT_EQ(pixels(clientTwips[style.style].cx), client.right);
+        EXPECT_EQ(pixels(clientTwips[style.style].cy), client.bottom);
 
         EXPECT_EQ(L"License To: Valued Customer", form.control(L"lblLicenseTo").text());
         EXPECT_EQ(L"Your Company", form.control(L"lblCompanyProduct").text());
@@ -296,39 +421,81 @@ TEST_F(SplashTest, EveryStyleShowsTheDefaultsInItsDesignedPlacesAndType) {
         if (logo) logo->get_Type(&logoType);
         EXPECT_EQ(PICTYPE_NONE, logoType) << "an empty logo blanks the placeholder";
 
-        for (const forms::ControlSpec& row : style.definition().controls) {
-            if (row.kind != forms::Kind::Label) continue;
+        const POINT frame = style.style == ovStandard ? POINT{pixels(150), pixels(60)} : POINT{0, 0};
+        for (const LabelRow& row : labelRows) {
+            if (row.style != style.style) continue;
             SCOPED_TRACE(row.name);
             forms::FormControl& control = form.control(row.name);
-            RECT rect = rectInParent(control.hwnd());
-            const POINT origin = form.containerOrigin(control);
-            EXPECT_EQ(origin.x + forms::toPixelsX(row.left), rect.left);
-            if (std::wstring(row.name) != L"lblWarning") {
-                EXPECT_EQ(origin.y + forms::toPixelsY(row.top), rect.top);
+            RECT rect{};
+            ::GetWindowRect(control.hwnd(), &rect);
+            ::MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&rect), 2);
+            EXPECT_EQ(frame.x + pixels(row.left), rect.left);
+            const bool warning = std::wstring(row.name) == L"lblWarning";  // moved by ShowSplash
+            if (!warning) {
+                EXPECT_EQ(frame.y + pixels(row.top), rect.top);
             }
-            if (!forms::has(row.style, forms::AutoSize) && std::wstring(row.name) != L"lblWarning") {
-                EXPECT_EQ(forms::toPixelsX(row.width), rect.right - rect.left);
-                EXPECT_EQ(forms::toPixelsY(row.height), rect.bottom - rect.top);
+            if (!row.sizedToText && !warning) {
+                EXPECT_EQ(pixels(row.width), rect.right - rect.left);
+                EXPECT_EQ(pixels(row.height), rect.bottom - rect.top);
             }
             LOGFONTW font = fontOf(control);
             EXPECT_STREQ(L"Arial", font.lfFaceName);
-            EXPECT_EQ(forms::pointsToFontHeight(row.font.size, forms::screenDpiY()), font.lfHeight);
-            EXPECT_EQ(row.font.weight, font.lfWeight);
-            EXPECT_EQ(row.font.italic, font.lfItalic != 0);
-            if (std::wstring(row.name) != L"lblProductName" && row.foreColor != forms::DefaultColor) {
-                EXPECT_EQ(row.foreColor, control.foreColor());
+            EXPECT_EQ(-std::lround(row.points * 96 / 72), font.lfHeight);
+            EXPECT_EQ(row.bold ? 700 : 400, font.lfWeight);
+            EXPECT_EQ(row.italic, font.lfItalic != 0);
+            if (row.colour != noColour && std::wstring(row.name) != L"lblProductName") {
+                EXPECT_EQ(row.colour, control.foreColor());
             }
         }
         branding::test::saveScreenshot(window, style.screenshot);
     }
 }
 
+// The colours the forms paint, sampled from the screen: bands, rules, the band behind a
+// transparent label, the background elsewhere.
+TEST_F(SplashTest, BandsRulesAndTransparentLabelsShowTheirColours) {
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE), window = ::GetSysColor(COLOR_WINDOW);
+    struct Sample {
+        long style;
+        int x, y;  // twips in the client area
+        COLORREF expected;
+        const char* what;
+    };
+    const Sample samples[] = {
+        {ovStandard, 60, 2400, face, "background outside the frame"},
+        {ovSerated, 60, 2400, face, "background"},
+        {ovSerated, 5000, 120, window, "light line of the first rule"},
+        {ovSerated, 7365, 120, window, "the first rule's light line reaches the right edge"},
+        {ovSerated, 6000, 360 - 15, ::GetSysColor(COLOR_WINDOWTEXT), "dark line beside the second rule's light one"},
+        {ovSerated, 5400, 360, face, "left of the second rule"},
+        {ovThe98Look, 60, 2400, face, "background"},
+        {ovThe2000Look, 60, 1800, window, "band"},
+        {ovThe2000Look, 400, 150, window, "band behind the transparent licence line"},
+        {ovThe2000Look, 60, 2600, face, "below the band"},
+        {ovOrvane, 60, 1800, 0x00404040, "band"},
+        {ovOrvane, 520, 150, 0x00404040, "band behind the transparent licence line"},
+        {ovOrvane, 60, 2400, face, "below the band"},
+    };
+    for (const Sample& sample : samples) {
+        putNumber(splash.get(), L"SplashStyle", sample.style);
+        show();
+        HWND form = formOf(sample.style).hwnd();
+        ::UpdateWindow(form);
+        pump();
+        EXPECT_EQ(sample.expected, branding::test::clientPixel(form, pixels(sample.x), pixels(sample.y)))
+            << styles[sample.style].screenshot << ": " << sample.what;
+    }
+}
+
+// The warning's bottom ends the style's margin above the window's lower edge (its
+// outer height, border included), in the label's container; a long text grows it.
 TEST_F(SplashTest, WarningEndsTheStylesMarginAboveTheLowerEdgeShortOrLong) {
     const std::wstring longWarning = [] {
         std::wstring text = L"Warning:  ";
         for (int sentence = 0; sentence < 40; ++sentence) text += L"This sentence makes the warning very long.  ";
         return text;
     }();
+    const int designedWidth[] = {6765, 7095, 3975, 6975, 7095};
     for (const StyleCase& style : styles) {
         for (const std::wstring& warning : {std::wstring(L"Warning:  Short."), longWarning}) {
             SCOPED_TRACE(std::wstring(style.screenshot) + L" " + std::to_wstring(warning.size()));
@@ -336,29 +503,26 @@ TEST_F(SplashTest, WarningEndsTheStylesMarginAboveTheLowerEdgeShortOrLong) {
             putText(splash.get(), L"CopyrightWarning", warning.c_str());
             show();
             forms::Form& form = formOf(style.style);
-            forms::FormControl& label = form.control(L"lblWarning");
-            EXPECT_TRUE(label.wordWrap());
-            EXPECT_TRUE(label.autoSize());
-            const double expected = form.height() - branding::roundHalfEven(label.height()) - style.margin;
-            EXPECT_DOUBLE_EQ(expected, label.top());
-            // The designed width stays; the height follows the text.
-            const forms::ControlSpec* row = nullptr;
-            for (const forms::ControlSpec& candidate : style.definition().controls) {
-                if (std::wstring(candidate.name) == L"lblWarning") row = &candidate;
+            RECT outer{};
+            ::GetWindowRect(form.hwnd(), &outer);
+            auto inForm = [&](const wchar_t* name) {
+                RECT rect{};
+                ::GetWindowRect(form.control(name).hwnd(), &rect);
+                ::MapWindowPoints(HWND_DESKTOP, form.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+                return rect;
+            };
+            // frmStandard's container is Frame1, 60 twips below the client area's top.
+            int containerTop = 0;
+            if (style.style == ovStandard) {
+                containerTop = inForm(L"Frame1").top;
+                EXPECT_EQ(pixels(60), containerTop);
             }
-            ASSERT_TRUE(row);
-            EXPECT_EQ(forms::toPixelsX(row->width), rectInParent(label.hwnd()).right - rectInParent(label.hwnd()).left);
+            const RECT label = inForm(L"lblWarning");
+            EXPECT_NEAR((outer.bottom - outer.top) - style.margin / 15.0, label.bottom - containerTop, 1.0);
+            EXPECT_EQ(pixels(designedWidth[style.style]), label.right - label.left);
             if (warning.size() > 100) {
-                EXPECT_GT(label.height(), row->height);
+                EXPECT_GT(label.bottom - label.top, pixels(1155)) << "the height follows the text";
             }
-            // Inside frmStandard the label's container starts 60 twips below the client
-            // area: the top is applied in the frame's coordinates as computed.
-            const int containerOffset = style.style == ovStandard ? forms::toPixelsY(60) : 0;
-            EXPECT_EQ(containerOffset, form.containerOrigin(label).y);
-            RECT inForm{};
-            ::GetWindowRect(label.hwnd(), &inForm);
-            ::MapWindowPoints(HWND_DESKTOP, form.hwnd(), reinterpret_cast<POINT*>(&inForm), 2);
-            EXPECT_NEAR(forms::toPixelsY(expected) + containerOffset, inForm.top, 1);
         }
     }
 }

@@ -85,6 +85,7 @@ public:
     std::map<std::wstring, Variant> forcedValues;   // key -> what its Read hands back
     HRESULT failingWrites = S_OK;                    // every Write fails with it when set
     std::vector<std::wstring> reads, writes;
+    std::map<std::wstring, VARTYPE> writtenTypes;    // key -> type of the value written
 
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
         if (!out) return E_POINTER;
@@ -111,6 +112,7 @@ public:
     }
     STDMETHODIMP Write(LPCOLESTR key, VARIANT* value) override {
         writes.push_back(key);
+        writtenTypes[key] = value ? V_VT(value) : VARTYPE{VT_EMPTY};
         if (FAILED(failingWrites)) return failingWrites;
         return store->Write(key, value);
     }

@@ -145,14 +145,17 @@ size_t visibleWindowsOfThisThread() {
     return count;
 }
 
-// Running processes of the classic help engine.
+// Running processes of the classic help engine that this process started.
 size_t helpEngines() {
     size_t count = 0;
     HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return 0;
     PROCESSENTRY32W process{sizeof process};
     for (BOOL more = ::Process32FirstW(snapshot, &process); more; more = ::Process32NextW(snapshot, &process)) {
-        if (_wcsicmp(process.szExeFile, L"winhlp32.exe") == 0) ++count;
+        if (_wcsicmp(process.szExeFile, L"winhlp32.exe") == 0 &&
+            process.th32ParentProcessID == ::GetCurrentProcessId()) {
+            ++count;
+        }
     }
     ::CloseHandle(snapshot);
     return count;
@@ -160,8 +163,11 @@ size_t helpEngines() {
 
 // The real help functions on a file that does not exist. Only the commands that
 // return at once are used: the help engine asks about a missing file in a modal box
-// for the others.
-TEST_F(OVHelpTest, RealHelpOnAMissingFileReturnsEmptyAndLeavesNothingOpen) {
+// for the others. The script tests start the engine too: this suite takes the display
+// with them, one at a time.
+using RealHelp = OVHelpTest;
+
+TEST_F(RealHelp, OnAMissingFileReturnsEmptyAndLeavesNothingOpen) {
     const size_t windowsBefore = visibleWindowsOfThisThread();
     Bstr chm(L"C:\\no\\such\\guide.chm");
     Call call = invokeMethod(help.get(), runHtmlHelp, {vLong(0), vText(chm), vLong(ovHH_DISPLAY_TOPIC)});

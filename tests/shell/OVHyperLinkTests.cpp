@@ -105,8 +105,11 @@ TEST_F(OVHyperLinkTest, AddressComesBackAsItsAnsiCopyAndMailAddressIsUntouched) 
 }
 
 // The real shell under this platform, with the recorder as the handler of the
-// schemes: it receives exactly the text the shell was given.
-TEST_F(OVHyperLinkTest, RealShellHandsTheTextToTheRegisteredProgram) {
+// schemes: it receives exactly the text the shell was given. The script tests point the
+// same schemes elsewhere: this suite takes the display with them, one at a time.
+using ShellHandlers = OVHyperLinkTest;
+
+TEST_F(ShellHandlers, RealShellHandsTheTextToTheRegisteredProgram) {
     const std::wstring log = temporaryFile(L"orvane-hyperlink.log");
     ::DeleteFileW(log.c_str());
     RecorderRegistration registration({L"http", L"https", L"mailto"}, log);
