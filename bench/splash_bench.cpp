@@ -1,6 +1,8 @@
 // ShowSplash against a plain window with the same child controls made by direct
 // CreateWindowEx calls and painted: the first ShowSplash of a form (created, filled,
-// painted) and a repeated ShowSplash on the visible form. Prints ratios to the peer.
+// painted) and a repeated ShowSplash on the visible form against the plain window's
+// creation and painting; the form's unload against the plain window's destruction with
+// its fonts. Prints ratios to the peer.
 #include <windows.h>
 #include <objbase.h>
 
@@ -29,9 +31,14 @@ void pump() {
     while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
 }
 
+struct PlainWindow {
+    HWND window;
+    std::vector<HFONT> fonts;
+};
+
 // The peer: the frmStandard window and its labels and image boxes as plain static
 // windows with fonts, made and painted directly.
-void plainWindow() {
+PlainWindow plainWindow() {
     const forms::FormDefinition& definition = branding::frmStandard();
     HWND window = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME, L"STATIC", L"", WS_POPUP | WS_DLGFRAME,
                                     100, 100, forms::toPixelsX(definition.form.width),
@@ -53,8 +60,12 @@ void plainWindow() {
     }
     ::ShowWindow(window, SW_SHOWNOACTIVATE);
     ::UpdateWindow(window);
-    ::DestroyWindow(window);
-    for (HFONT font : fonts) ::DeleteObject(font);
+    return {window, fonts};
+}
+
+void destroy(PlainWindow& plain) {
+    ::DestroyWindow(plain.window);
+    for (HFONT font : plain.fonts) ::DeleteObject(font);
 }
 
 double median(std::vector<double> values) {
@@ -71,11 +82,14 @@ int main() {
         forms::Form& form = forms::Form::instance(branding::frmStandard());
         VARIANT result;
         constexpr int rounds = 30;
-        std::vector<double> first, repeat, peer;
+        std::vector<double> first, repeat, peer, unload, peerTeardown;
         for (int round = 0; round < rounds; ++round) {
             double start = now();
-            plainWindow();
+            PlainWindow plain = plainWindow();
             peer.push_back(now() - start);
+            start = now();
+            destroy(plain);
+            peerTeardown.push_back(now() - start);
             pump();
 
             start = now();
@@ -84,15 +98,20 @@ int main() {
             start = now();
             splash->ShowSplash(&result);
             repeat.push_back(now() - start);
+            start = now();
             form.unload();  // the next ShowSplash creates the form afresh
+            unload.push_back(now() - start);
             pump();
         }
         const double plain = median(peer);
-        std::printf("plain window with the same children: %.3f ms\n", plain * 1000);
+        std::printf("plain window with the same children, made and painted: %.3f ms\n", plain * 1000);
         std::printf("first ShowSplash (create, fill, paint): %.3f ms, ratio %.2f (target <= 1.5)\n",
                     median(first) * 1000, median(first) / plain);
         std::printf("repeated ShowSplash on the visible form: %.3f ms, ratio %.2f, %.2f of the first\n",
                     median(repeat) * 1000, median(repeat) / plain, median(repeat) / median(first));
+        const double plainTeardown = median(peerTeardown);
+        std::printf("plain window destroyed with its fonts: %.3f ms\n", plainTeardown * 1000);
+        std::printf("form unloaded: %.3f ms, ratio %.2f\n", median(unload) * 1000, median(unload) / plainTeardown);
     }
     ::CoUninitialize();
     return 0;

@@ -12,3 +12,19 @@ Function Summary(a, n, scale, digits)
     Summary = FormatNumber(a(n \ 2) * scale, digits) & " (" & FormatNumber(a(0) * scale, digits) & " to " & _
         FormatNumber(a(n - 1) * scale, digits) & ")"
 End Function
+
+' Seconds per step of the script's Measure(kind). Timer moves in steps of several
+' milliseconds under this platform, so the loop count (the script's count, from its
+' starting value) doubles until one timed loop lasts at least a second.
+Dim startCount
+Function PerStep(kind)
+    Dim elapsed
+    If IsEmpty(startCount) Then startCount = count
+    count = startCount
+    Do
+        elapsed = Measure(kind)
+        If elapsed >= 1 Then Exit Do
+        count = count * 2
+    Loop
+    PerStep = elapsed / count
+End Function
