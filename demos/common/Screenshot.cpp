@@ -1,6 +1,7 @@
 #include "Screenshot.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -106,6 +107,12 @@ bool saveWindowPicture(HWND window, const std::wstring& path) {
     int width = 0, height = 0;
     std::vector<unsigned char> pixels = capture(window, width, height);
     if (pixels.empty()) return false;
+    // A picture of one colour is a window that has not painted yet (or was covered): no
+    // picture rather than a blank one.
+    const uint32_t* colours = reinterpret_cast<const uint32_t*>(pixels.data());
+    const size_t count = pixels.size() / 4;
+    auto differs = [&](uint32_t colour) { return (colour & 0x00FFFFFF) != (colours[0] & 0x00FFFFFF); };
+    if (std::none_of(colours, colours + count, differs)) return false;
     std::vector<unsigned char> rgb(static_cast<size_t>(width) * height * 3);
     for (size_t i = 0, n = static_cast<size_t>(width) * height; i < n; ++i) {
         rgb[i * 3] = pixels[i * 4 + 2];

@@ -60,8 +60,11 @@ bool captureProgram(const std::wstring& bin, const Program& program, const std::
         DWORD_PTR ignored = 0;
         if (window && ::IsWindowVisible(window) &&
             ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 30000, &ignored)) {
+            // Paint now, from the program's own thread, then read the screen; a window
+            // still blank is tried again a little later.
+            ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
             saved = saveWindowPicture(window, out + L"\\" + program.name + L".png");
-            break;
+            if (saved) break;
         }
         if (::WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) break;
         ::Sleep(50);
@@ -97,8 +100,12 @@ bool captureShown(const std::function<void()>& show, const std::wstring& file, b
         for (int attempt = 0; attempt < 600 && !saved; ++attempt) {
             for (HWND window : visibleWindows()) {
                 if (before.count(window)) continue;
-                ::Sleep(200);  // let it finish painting
-                saved = saveWindowPicture(window, file);
+                // Our thread paints it while it pumps: a picture that is still blank is
+                // taken again until the window shows something.
+                for (int again = 0; again < 100 && !saved; ++again) {
+                    saved = saveWindowPicture(window, file);
+                    if (!saved) ::Sleep(50);
+                }
                 if (close) ::PostMessageW(window, WM_CLOSE, 0, 0);
                 return;
             }
