@@ -228,6 +228,7 @@ void Form::destroyWindows() noexcept {
     controls_.clear();
     if (dispatchDepth_ == 0) retired_.clear();
     surface_.reset();
+    printed_.clear();
     if (gdi_) gdi_->clear();
     auto& forms = threadForms();
     forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
@@ -541,6 +542,7 @@ void Form::setAutoRedraw(bool on) {
 void Form::print(const std::wstring& text) {
     load();
     if (!window_) return;
+    printed_.push_back(text);
     if (surface_) {
         surface_->print(text, gdi_->font(font_)->get(), resolveColor(foreColor_));
         if (visible()) refresh();
@@ -558,6 +560,7 @@ void Form::print(const std::wstring& text) {
 }
 
 void Form::cls() {
+    printed_.clear();
     if (surface_) surface_->clear(resolveColor(backColor_));
     refresh();
 }

@@ -80,6 +80,9 @@ public:
     void setAutoRedraw(bool on);
     void print(const std::wstring& text = {});
     void cls();
+    // The lines printed since the form was loaded or last cleared, as they were given:
+    // what the surface shows, readable without reading pixels.
+    const std::vector<std::wstring>& printedLines() const noexcept { return printed_; }
     HDC hdc();
     void refresh();
 
@@ -130,6 +133,7 @@ private:
     Color foreColor_;
     FontSpec font_;
     bool autoRedraw_;
+    std::vector<std::wstring> printed_;
     bool placed_ = false;
     bool modal_ = false;
     int dispatchDepth_ = 0;
