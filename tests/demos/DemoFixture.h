@@ -20,9 +20,17 @@ protected:
     void SetUp() override {
         forms::setUnhandledErrorPolicy([this](const RuntimeError& error) { escaped.push_back(error); });
     }
+    // An error that would have ended the program fails the test unless the test looked
+    // at what escaped.
     void TearDown() override {
         demo_.reset();
         forms::setUnhandledErrorPolicy({});
+        if (!consumed_) {
+            for (const RuntimeError& error : escaped) {
+                ADD_FAILURE() << "error " << error.number() << " escaped the handlers: "
+                              << std::string(error.description().begin(), error.description().end());
+            }
+        }
     }
 
     DemoForm& open(const DemoProgram& program) {
@@ -41,9 +49,18 @@ protected:
     void type(std::wstring_view name, const std::wstring& value) { typeInto(control(name), value); }
     void pick(std::wstring_view name, const std::wstring& entry) { choose(control(name), entry); }
     // The number of the one error that escaped the handlers (0 when none did).
-    long escapedError() const { return escaped.empty() ? 0 : escaped.front().number(); }
+    long escapedError() {
+        consumed_ = true;
+        return escaped.empty() ? 0 : escaped.front().number();
+    }
+    // The errors that escaped, for a test that expects some.
+    const std::vector<RuntimeError>& escapedErrors() {
+        consumed_ = true;
+        return escaped;
+    }
 
     std::vector<RuntimeError> escaped;
+    bool consumed_ = false;
     std::unique_ptr<DemoForm> demo_;
 };
 
