@@ -1,5 +1,6 @@
 ' The registry from a script client: a key of our own under HKEY_CURRENT_USER, the three
-' value types written, read and listed, and everything deleted again. Then the
+' value types written, read and listed, and everything deleted again; then every value
+' type and both registry views through the members added in version 1.1. Then the
 ' installation values, user and computer name, and a few special folders.
 
 Const HKCU = &H80000001
@@ -44,6 +45,35 @@ reg.DeleteKey HKCU, k & "\Windows"
 WScript.Echo "DeleteKey " & k & ": " & reg.DeleteKey(HKCU, k)
 reg.DeleteKey HKCU, base
 WScript.Echo "KeyExist after deleting: " & reg.KeyExist(HKCU, base)
+
+WScript.Echo "== Registry: every value type and both views (members since version 1.1) =="
+Const HKLM = &H80000002
+Const ovExpandString = 2, ovMultiString = 7, ovQWord = 11, ov64BitView = 256, ov32BitView = 512
+reg.WriteValueEx HKCU, k, ovExpandString, "Path", "%TEMP%\orvane"
+WScript.Echo "Path as stored: " & reg.ReadValueEx(HKCU, k, "Path") & ", expanded: " & reg.ReadExpandedValue(HKCU, k, "Path")
+reg.WriteValueEx HKCU, k, ovMultiString, "Colours", Array("red", "green", "blue")
+WScript.Echo "Colours (an array of Strings): " & Join(reg.ReadValueEx(HKCU, k, "Colours"), ", ")
+reg.WriteValueEx HKCU, k, ovQWord, "Big", "18446744073709551615"
+WScript.Echo "Big (a 64-bit number, as its text): " & reg.ReadValueEx(HKCU, k, "Big")
+reg.WriteValueEx HKCU, k, ovBinary, "Bytes", Array(79, 86, 1, 22)
+WScript.Echo "Bytes (an array of Bytes): " & Join(reg.ReadValueEx(HKCU, k, "Bytes"), " ")
+For Each entry In reg.ListValuesEx(HKCU, k)
+    WScript.Echo "  " & entry.ValueName & ": type " & entry.DataType & ", " & TypeName(entry.ValueData)
+Next
+reg.WriteValueEx HKLM, base, 1, "Where", "64-bit view", ov64BitView
+reg.WriteValueEx HKLM, base, 1, "Where", "32-bit view", ov32BitView
+WScript.Echo "HKLM\" & base & " Where: " & reg.ReadValueEx(HKLM, base, "Where", ov64BitView) & " / " & _
+    reg.ReadValueEx(HKLM, base, "Where", ov32BitView) & "; this host's own view holds """ & _
+    reg.ReadValueEx(HKLM, base, "Where") & """"
+For Each view In Array(ov64BitView, ov32BitView)
+    reg.DeleteValueEx HKLM, base, "Where", view
+    reg.DeleteKeyEx HKLM, base, view
+Next
+For Each name In Array("Path", "Colours", "Big", "Bytes")
+    reg.DeleteValueEx HKCU, k, name
+Next
+reg.DeleteKeyEx HKCU, k
+reg.DeleteKeyEx HKCU, base
 
 WScript.Echo "== Installation and names =="
 Set win = CreateObject("TVOrvaneSuite.OVWindows")

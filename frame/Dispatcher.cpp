@@ -232,21 +232,38 @@ Dispatcher::Dispatcher(REFIID interfaceId) {
         dispatchInfo_ = info;
     }
 
-    TypeAttributes attributes(vtableInfo_.get());
+    addMembers(vtableInfo_.get());
+}
+
+void Dispatcher::addMembers(ITypeInfo* interfaceInfo) {
+    // An interface that extends another dual interface of the library lists only its
+    // own functions: the inherited ones come from the base, whose vtable offsets hold
+    // in the derived interface too. The walk ends at IDispatch.
+    TypeAttributes attributes(interfaceInfo);
+    if (attributes.attributes->cImplTypes > 0) {
+        HREFTYPE baseReference = 0;
+        ComPtr<ITypeInfo> base;
+        if (SUCCEEDED(interfaceInfo->GetRefTypeOfImplType(0, &baseReference)) &&
+            SUCCEEDED(interfaceInfo->GetRefTypeInfo(baseReference, base.put()))) {
+            TypeAttributes baseAttributes(base.get());
+            const GUID& baseId = baseAttributes.attributes->guid;
+            if (baseId != IID_IDispatch && baseId != IID_IUnknown) addMembers(base.get());
+        }
+    }
     for (UINT index = 0; index < attributes.attributes->cFuncs; ++index) {
         FUNCDESC* function = nullptr;
-        if (FAILED(vtableInfo_->GetFuncDesc(index, &function))) continue;
+        if (FAILED(interfaceInfo->GetFuncDesc(index, &function))) continue;
         Member member;
         member.id = function->memid;
         member.kind = function->invkind;
         member.vtableOffset = function->oVft;
         BSTR names[maximumParameters + 2] = {};
         UINT nameCount = 0;
-        vtableInfo_->GetNames(function->memid, names, maximumParameters + 2, &nameCount);
+        interfaceInfo->GetNames(function->memid, names, maximumParameters + 2, &nameCount);
         // Accessors other than the getter have no name for their last (value) parameter.
         for (SHORT p = 0; p < function->cParams; ++p) {
             const ELEMDESC& element = function->lprgelemdescParam[p];
-            Parameter parameter = describe(vtableInfo_.get(), element.tdesc, &element.paramdesc);
+            Parameter parameter = describe(interfaceInfo, element.tdesc, &element.paramdesc);
             if (static_cast<UINT>(p + 1) < nameCount && names[p + 1]) parameter.name = upperName(names[p + 1]);
             if (element.paramdesc.wParamFlags & PARAMFLAG_FRETVAL) {
                 member.hasResult = true;
@@ -257,7 +274,7 @@ Dispatcher::Dispatcher(REFIID interfaceId) {
         }
         if (nameCount > 0 && names[0]) idsByName_.emplace(upperName(names[0]), function->memid);
         for (UINT n = 0; n < nameCount; ++n) ::SysFreeString(names[n]);
-        vtableInfo_->ReleaseFuncDesc(function);
+        interfaceInfo->ReleaseFuncDesc(function);
         if (member.parameters.size() <= maximumParameters) members_.push_back(std::move(member));
     }
 }

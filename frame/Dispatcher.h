@@ -52,6 +52,7 @@ private:
     explicit Dispatcher(REFIID interfaceId);
     const Member* find(DISPID member, WORD flags, bool valueIsObject) const;
     Parameter describe(ITypeInfo* info, const TYPEDESC& type, const PARAMDESC* description) const;
+    void addMembers(ITypeInfo* interfaceInfo);
 
     ComPtr<ITypeInfo> dispatchInfo_;
     ComPtr<ITypeInfo> vtableInfo_;

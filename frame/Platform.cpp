@@ -58,6 +58,7 @@ ORVANE_ENTRY("kernel32.dll", GetWindowsDirectoryA);
 ORVANE_ENTRY("kernel32.dll", GetSystemDirectoryA);
 ORVANE_ENTRY("kernel32.dll", lstrcpyA);
 decltype(rtlMoveMemory) rtlMoveMemory{"kernel32.dll", "RtlMoveMemory"};
+ORVANE_ENTRY("kernel32.dll", ExpandEnvironmentStringsW);
 }  // namespace kernel32
 
 namespace advapi32 {
@@ -70,6 +71,15 @@ ORVANE_ENTRY("advapi32.dll", RegDeleteValueA);
 ORVANE_ENTRY("advapi32.dll", RegEnumKeyA);
 ORVANE_ENTRY("advapi32.dll", RegEnumValueA);
 ORVANE_ENTRY("advapi32.dll", RegCloseKey);
+ORVANE_ENTRY("advapi32.dll", RegCreateKeyExW);
+ORVANE_ENTRY("advapi32.dll", RegOpenKeyExW);
+ORVANE_ENTRY("advapi32.dll", RegQueryValueExW);
+ORVANE_ENTRY("advapi32.dll", RegSetValueExW);
+ORVANE_ENTRY("advapi32.dll", RegDeleteKeyExW);
+ORVANE_ENTRY("advapi32.dll", RegDeleteValueW);
+ORVANE_ENTRY("advapi32.dll", RegEnumKeyExW);
+ORVANE_ENTRY("advapi32.dll", RegEnumValueW);
+ORVANE_ENTRY("advapi32.dll", RegQueryInfoKeyW);
 ORVANE_ENTRY("advapi32.dll", GetUserNameA);
 ORVANE_ENTRY("advapi32.dll", OpenProcessToken);
 ORVANE_ENTRY("advapi32.dll", LookupPrivilegeValueA);

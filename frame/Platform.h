@@ -94,6 +94,7 @@ extern Entry<UINT(LPSTR, UINT)> GetSystemDirectoryA;
 extern Entry<LPSTR(LPSTR, LPCSTR)> lstrcpyA;
 // winnt.h defines RtlMoveMemory as a macro, hence the lower-case name.
 extern Entry<void(void*, const void*, SIZE_T)> rtlMoveMemory;
+extern Entry<DWORD(LPCWSTR, LPWSTR, DWORD)> ExpandEnvironmentStringsW;
 }  // namespace kernel32
 
 namespace advapi32 {
@@ -106,6 +107,19 @@ extern Entry<LONG(HKEY, LPCSTR)> RegDeleteValueA;
 extern Entry<LONG(HKEY, DWORD, LPSTR, DWORD)> RegEnumKeyA;
 extern Entry<LONG(HKEY, DWORD, LPSTR, LPDWORD, LPDWORD, LPDWORD, LPBYTE, LPDWORD)> RegEnumValueA;
 extern Entry<LONG(HKEY)> RegCloseKey;
+// The wide forms, which also take the registry view in their access mask.
+extern Entry<LONG(HKEY, LPCWSTR, DWORD, LPWSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES, PHKEY, LPDWORD)>
+    RegCreateKeyExW;
+extern Entry<LONG(HKEY, LPCWSTR, DWORD, REGSAM, PHKEY)> RegOpenKeyExW;
+extern Entry<LONG(HKEY, LPCWSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD)> RegQueryValueExW;
+extern Entry<LONG(HKEY, LPCWSTR, DWORD, DWORD, const BYTE*, DWORD)> RegSetValueExW;
+extern Entry<LONG(HKEY, LPCWSTR, REGSAM, DWORD)> RegDeleteKeyExW;
+extern Entry<LONG(HKEY, LPCWSTR)> RegDeleteValueW;
+extern Entry<LONG(HKEY, DWORD, LPWSTR, LPDWORD, LPDWORD, LPWSTR, LPDWORD, PFILETIME)> RegEnumKeyExW;
+extern Entry<LONG(HKEY, DWORD, LPWSTR, LPDWORD, LPDWORD, LPDWORD, LPBYTE, LPDWORD)> RegEnumValueW;
+extern Entry<LONG(HKEY, LPWSTR, LPDWORD, LPDWORD, LPDWORD, LPDWORD, LPDWORD, LPDWORD, LPDWORD, LPDWORD, LPDWORD,
+                  PFILETIME)>
+    RegQueryInfoKeyW;
 extern Entry<BOOL(LPSTR, LPDWORD)> GetUserNameA;
 extern Entry<BOOL(HANDLE, DWORD, PHANDLE)> OpenProcessToken;
 extern Entry<BOOL(LPCSTR, LPCSTR, PLUID)> LookupPrivilegeValueA;

@@ -186,7 +186,7 @@ TEST_F(Library, MachineRegistrationWritesEveryEntryAndUnregistrationRemovesThem)
     }
     EXPECT_EQ(28, classKeys);
     EXPECT_EQ(26, progIdKeys);
-    const std::wstring typeLib = classes + L"TypeLib\\{25BB43AC-D3E7-4A12-A64C-7B2E90C4F151}\\1.0";
+    const std::wstring typeLib = classes + L"TypeLib\\{25BB43AC-D3E7-4A12-A64C-7B2E90C4F151}\\1.1";
     EXPECT_EQ(L"Tarvello Orvane Suite Version 1.22 ActiveX Component", readText(HKEY_LOCAL_MACHINE, typeLib));
     EXPECT_EQ(modulePath, readText(HKEY_LOCAL_MACHINE, typeLib + (sizeof(void*) == 8 ? L"\\0\\win64" : L"\\0\\win32")));
     EXPECT_EQ(L"{00020424-0000-0000-C000-000000000046}",
@@ -249,6 +249,49 @@ TEST_F(Library, EarlyBindingThroughTheDualInterface) {
     ::SysFreeString(value);
     EXPECT_EQ(S_FALSE, canUnload());
     numbers.reset();
+    EXPECT_EQ(S_OK, canUnload());
+}
+
+// A caller compiled against the first registry interface: its slots and identity are
+// those of 1.22, and the object also answers the interface that extends it.
+TEST_F(Library, EarlyBoundCallerOfTheFirstRegistryInterface) {
+    ASSERT_EQ(S_OK, registerServer());
+    ComPtr<_OVRegistry> registry;
+    ASSERT_EQ(S_OK, ::CoCreateInstance(CLSID_OVRegistry, nullptr, CLSCTX_INPROC_SERVER, IID__OVRegistry, registry.putVoid()));
+    OVRegistryHKeyConstants root = ovHKEY_CURRENT_USER;
+    OVRegistryDataTypeConstants type = ovDWord;
+    BSTR subKey = ::SysAllocString(L"Software\\OrvaneSuiteTests\\early-binding");
+    BSTR name = ::SysAllocString(L"Answer");
+    BSTR data = ::SysAllocString(L"42");
+    VARIANT result;
+    ::VariantInit(&result);
+    EXPECT_EQ(S_OK, registry->WriteValue(&root, &subKey, &type, &name, &data, &result));
+    EXPECT_EQ(VT_I4, V_VT(&result));
+    EXPECT_EQ(0, V_I4(&result));
+    EXPECT_EQ(S_OK, registry->ReadValue(&root, &subKey, &name, &result));
+    EXPECT_STREQ(L"42", V_BSTR(&result));
+    ::VariantClear(&result);
+
+    ComPtr<_OVRegistry2> second;
+    ASSERT_EQ(S_OK, registry->QueryInterface(IID__OVRegistry2, second.putVoid()));
+    ComPtr<IUnknown> identity1, identity2;
+    registry->QueryInterface(IID_IUnknown, identity1.putVoid());
+    second->QueryInterface(IID_IUnknown, identity2.putVoid());
+    EXPECT_EQ(identity1.get(), identity2.get());
+    EXPECT_EQ(S_OK, second->ReadValueEx(root, subKey, name, ovDefaultView, &result));
+    EXPECT_EQ(VT_I4, V_VT(&result));
+    EXPECT_EQ(42, V_I4(&result));
+    EXPECT_EQ(S_OK, second->DeleteValue(&root, &subKey, &name, &result));
+    EXPECT_EQ(S_OK, second->DeleteKey(&root, &subKey, &result));
+    EXPECT_EQ(0, V_I4(&result));
+    ::SysFreeString(subKey);
+    ::SysFreeString(name);
+    ::SysFreeString(data);
+    ::RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\OrvaneSuiteTests");
+    registry.reset();
+    second.reset();
+    identity1.reset();
+    identity2.reset();
     EXPECT_EQ(S_OK, canUnload());
 }
 

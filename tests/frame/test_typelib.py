@@ -49,6 +49,7 @@ ENUMS = {
     "OVNumbersConstants": 0x43DE, "OVHtmlHelpConstants": 0x43F1, "OVWinHelpConstants": 0x43F2,
     "OVExtractIconSizeConstants": 0x43F6, "OVAboutBoxConstants": 0x43FD,
     "OVSplashScreenConstants": 0x4401, "OVFolderSelectConstants": 0x4417,
+    "OVRegistryViewConstants": 0x4419,
 }
 
 COLLECTION = "M1 IG G0 M2 EG"
@@ -62,7 +63,7 @@ MEMBERS = {
     "_OVLinkedList": "M0-15 M17", "_OVDiskInfo": "G0 L0 M1-16", "_OVWinVersion": "M2-14",
     "_OVWindows": "M0-14", "_OVMemory": "M0-11", "_OVPower": "M0-15",
     "_OVLocaleSettings": "G12-0", "_OVScreenModes": "M0-2 M4", "_OVSpecialFolders": "M0-2",
-    "_OVFileVersion": "G0 L0 M5-20", "_OVExtractIcon": "G0 L0 M1-2", "_OVRegistry": "M0-9",
+    "_OVFileVersion": "G0 L0 M5-20", "_OVExtractIcon": "G0 L0 M1-2", "_OVRegistry": "M0-9", "_OVRegistry2": "M10-20",
     "_OVHyperLink": "M0-1", "_OVHelp": "M0-1", "_OVFolderSelect": "M0",
     "_OVSplashScreen": "GL12 GL11 GS10 GL9 GS8 GS7 GL6 GL5 GL4 GL3 GL2 M13 M14 GL1 GL0",
     "_OVAboutBox": "GL13 GL12 GL11 GL10 GL9 GL8 GS7 GL6 GL5 GL4 GL3 GL2 GL1 GL0 M14",
@@ -219,12 +220,14 @@ class TypelibTest(unittest.TestCase):
             self.check("_" + cls, 4, iid, 0x11d0)
         for enum, first in ENUMS.items():
             self.check(enum, 0, first, 0)
-        self.assertEqual(len(self.lib.types), 3 * 18 + 2 * 8 + 2 * 2 + 15)
+        # Since version 1.1 OVRegistry's default interface extends the first one.
+        self.check("_OVRegistry2", 4, 0x4418, 0x11d0)
+        self.assertEqual(len(self.lib.types), 3 * 18 + 2 * 8 + 2 * 2 + 1 + 16)
 
     def test_default_interfaces_carry_the_automation_flag(self):
         # Dual, hidden, not extensible, automation-compatible, dispatchable: the
         # record of each default interface is the one source of all five.
-        for cls in list(CONTROLS) + list(GLOBALS) + list(PAGES):
+        for cls in list(CONTROLS) + list(GLOBALS) + list(PAGES) + ["OVRegistry2"]:
             self.assertEqual(self.lib.flags("_" + cls) & 0x100, 0x100, "_%s oleautomation" % cls)
 
     def test_members_in_vtable_order(self):
@@ -232,6 +235,15 @@ class TypelibTest(unittest.TestCase):
             got = [(i & 0xffffffff, k) for i, k, _, _ in self.lib.funcs(iface)]
             want = [(i & 0xffffffff, k) for i, k in expand(layout)]
             self.assertEqual(got, want, iface)
+
+    def test_library_version_and_registry_views(self):
+        # Version 1.1: the identifier stays, the minor number went up with _OVRegistry2.
+        self.assertEqual(struct.unpack_from("<HH", self.lib.d, 0x18), (1, 1))
+        self.assertEqual([v[0] for v in self.lib.variables("OVRegistryViewConstants")],
+                         ["ovDefaultView", "ov64BitView", "ov32BitView"])
+        names = [v[0] for v in self.lib.variables("OVRegistryDataTypeConstants")]
+        self.assertEqual(names[:3], ["ovString", "ovBinary", "ovDWord"])
+        self.assertIn("ovQWord", names)
 
     def test_unpublished_numbers_absent(self):
         ids = [f[0] for f in self.lib.funcs("_OVLinkedList")]

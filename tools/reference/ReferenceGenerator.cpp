@@ -169,6 +169,17 @@ private:
         TYPEATTR* attributes = nullptr;
         info->GetTypeAttr(&attributes);
         std::ostringstream rows;
+        // An interface that extends another of the library: the inherited members first.
+        HREFTYPE baseReference;
+        Released<ITypeInfo> base;
+        if (attributes->cImplTypes > 0 && SUCCEEDED(info->GetRefTypeOfImplType(0, &baseReference)) &&
+            SUCCEEDED(info->GetRefTypeInfo(baseReference, base.put()))) {
+            TYPEATTR* baseAttributes = nullptr;
+            base->GetTypeAttr(&baseAttributes);
+            const bool ours = baseAttributes->guid != IID_IDispatch && baseAttributes->guid != IID_IUnknown;
+            base->ReleaseTypeAttr(baseAttributes);
+            if (ours) rows << memberRows(base.pointer);
+        }
         for (UINT f = 0; f < attributes->cFuncs; ++f) {
             FUNCDESC* function = nullptr;
             if (FAILED(info->GetFuncDesc(f, &function))) continue;
@@ -264,10 +275,12 @@ private:
             std::string interfaceId = guidText(interfaceAttributes->guid);
             interfaceInfo->ReleaseTypeAttr(interfaceAttributes);
             bool events = (implFlags & IMPLTYPEFLAG_FSOURCE) != 0;
-            body << "<tr><th>" << (events ? "Events interface" : "Default interface") << "</th><td><code>"
-                 << html(interfaceDoc.name) << "</code> <code>" << interfaceId << "</code>"
+            bool isDefault = (implFlags & IMPLTYPEFLAG_FDEFAULT) != 0;
+            // A class that grew a new default interface still answers its earlier one.
+            body << "<tr><th>" << (events ? "Events interface" : isDefault ? "Default interface" : "Earlier interface")
+                 << "</th><td><code>" << html(interfaceDoc.name) << "</code> <code>" << interfaceId << "</code>"
                  << (events ? " (raises no events)" : "") << "</td></tr>\n";
-            if (!events) {
+            if (!events && isDefault) {
                 // The dual interface's vtable half lists the members in slot order.
                 HREFTYPE vtable;
                 if (SUCCEEDED(interfaceInfo->GetRefTypeOfImplType(static_cast<UINT>(-1), &vtable)) &&
