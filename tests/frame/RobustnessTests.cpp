@@ -227,8 +227,8 @@ const std::map<std::wstring, std::vector<Raises>>& errorsByClass() {
         {L"OVFileVersion", {{nullptr, {5, 9}}}},
         {L"OVExtractIcon", {{nullptr, {6}}}},
         // Empty binary data (9), numbers beyond 32 bits or 32,767 characters (6), a bad
-        // root key (5).
-        {L"OVRegistry", {{nullptr, {5, 6, 9}}}},
+        // root key (5); an unknown view or type (5), Null where a number is written (94).
+        {L"OVRegistry", {{nullptr, {5, 6, 9}}, {L"WriteValueEx", {94}}}},
         {L"OVHyperLink", {}},
         // Nothing the branding controls do raises: the forms take any text, colour or picture.
         {L"OVSplashScreen", {}},

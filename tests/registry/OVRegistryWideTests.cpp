@@ -340,7 +340,7 @@ TEST_F(OVRegistryWide, NamesOutsideTheAnsiCodePageRoundTrip) {
     EXPECT_EQ(VARIANT_FALSE, V_BOOL(call(L"KeyExist", {vLong(ovHKEY_CURRENT_USER), vText(sub)}).value.get()));
     Call oldKeys = call(L"ListKeys", {vLong(ovHKEY_CURRENT_USER), vText(parent)});
     record = V_DISPATCH(invokeByName(V_DISPATCH(oldKeys.value.get()), L"Item", {vLong(1)}).value.get());
-    EXPECT_EQ(L"????-??", text(*invokeByName(record, L"KeyNames").value.get()));
+    EXPECT_EQ(L"????" L"-??", text(*invokeByName(record, L"KeyNames").value.get()));
 
     EXPECT_EQ(L"Long:0", shown(*call(L"DeleteValueEx", {vLong(ovHKEY_CURRENT_USER), vText(sub), vText(name)}).value.get()));
     EXPECT_EQ(L"Long:0", shown(*call(L"DeleteKeyEx", {vLong(ovHKEY_CURRENT_USER), vText(sub)}).value.get()));
@@ -429,6 +429,8 @@ DWORD runOtherRegistryTool(const std::wstring& arguments) {
 }
 
 TEST_F(OVRegistryWide, AProgramOfTheOtherBitnessSharesTheOtherView) {
+    // A machine without the other half of the platform cannot start the tool at all.
+    if (runOtherRegistryTool(L"/?") == 0xFFFFFFFF) GTEST_SKIP() << "no program of the other bitness starts here";
     const long otherView = is64Bit ? ov32BitView : ov64BitView;
     const std::wstring path = L"HKLM\\" + testKey();
     Bstr sub(testKey().c_str()), ours(L"FromUs"), theirs(L"FromThem");

@@ -1,7 +1,7 @@
 ' OVRegistry's second set of members from a script client: every value type written,
 ' read and listed, checked against WScript.Shell where it knows the type, both views
 ' of HKEY_LOCAL_MACHINE\Software, and bad input. Private keys, removed at the end.
-Plan 49
+Plan 47
 
 Const HKCU = &H80000001, HKLM = &H80000002
 Const ovDefaultView = 0, ov64BitView = 256, ov32BitView = 512
