@@ -47,16 +47,25 @@ reg.DeleteKey HKCU, base
 WScript.Echo "KeyExist after deleting: " & reg.KeyExist(HKCU, base)
 
 WScript.Echo "== Registry: every value type and both views (members since version 1.1) =="
+' The elements of an array with a separator between them (Join takes no array of Bytes).
+Function Listed(a, separator)
+    Dim i
+    Listed = ""
+    For i = LBound(a) To UBound(a)
+        If i > LBound(a) Then Listed = Listed & separator
+        Listed = Listed & a(i)
+    Next
+End Function
 Const HKLM = &H80000002
 Const ovExpandString = 2, ovMultiString = 7, ovQWord = 11, ov64BitView = 256, ov32BitView = 512
 reg.WriteValueEx HKCU, k, ovExpandString, "Path", "%TEMP%\orvane"
 WScript.Echo "Path as stored: " & reg.ReadValueEx(HKCU, k, "Path") & ", expanded: " & reg.ReadExpandedValue(HKCU, k, "Path")
 reg.WriteValueEx HKCU, k, ovMultiString, "Colours", Array("red", "green", "blue")
-WScript.Echo "Colours (an array of Strings): " & Join(reg.ReadValueEx(HKCU, k, "Colours"), ", ")
+WScript.Echo "Colours (an array of Strings): " & Listed(reg.ReadValueEx(HKCU, k, "Colours"), ", ")
 reg.WriteValueEx HKCU, k, ovQWord, "Big", "18446744073709551615"
 WScript.Echo "Big (a 64-bit number, as its text): " & reg.ReadValueEx(HKCU, k, "Big")
 reg.WriteValueEx HKCU, k, ovBinary, "Bytes", Array(79, 86, 1, 22)
-WScript.Echo "Bytes (an array of Bytes): " & Join(reg.ReadValueEx(HKCU, k, "Bytes"), " ")
+WScript.Echo "Bytes (an array of Bytes): " & Listed(reg.ReadValueEx(HKCU, k, "Bytes"), " ")
 For Each entry In reg.ListValuesEx(HKCU, k)
     WScript.Echo "  " & entry.ValueName & ": type " & entry.DataType & ", " & TypeName(entry.ValueData)
 Next

@@ -58,6 +58,40 @@ HRESULT writeRows(HKEY root, const std::vector<RegistryRow>& rows) {
 
 void deleteTree(HKEY root, const std::wstring& path) { ::RegDeleteTreeW(root, path.c_str()); ::RegDeleteKeyW(root, path.c_str()); }
 
+// Another version of the library registered for this very file (an earlier release
+// that this file replaced) describes a type library the file no longer holds: its path
+// for this bitness goes, and the version key with it when no other path is left.
+void removeOtherVersionsOfThisFile(HKEY root, const std::wstring& libraryId, const std::wstring& version,
+                                   const wchar_t* platform, const std::wstring& path) {
+    const std::wstring libraryKey = L"TypeLib\\" + libraryId;
+    UniqueHkey library;
+    if (::RegOpenKeyExW(root, libraryKey.c_str(), 0, KEY_READ, library.put()) != ERROR_SUCCESS) return;
+    std::vector<std::wstring> versions;
+    wchar_t name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = 256;
+        if (::RegEnumKeyExW(library.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        if (version != name) versions.emplace_back(name, length);
+    }
+    library.reset();
+    for (const std::wstring& other : versions) {
+        const std::wstring pathKey = libraryKey + L"\\" + other + L"\\0\\" + platform;
+        std::vector<wchar_t> registered(32768);
+        DWORD size = static_cast<DWORD>(registered.size() * sizeof(wchar_t));
+        if (::RegGetValueW(root, pathKey.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, registered.data(), &size) != ERROR_SUCCESS) continue;
+        if (::CompareStringOrdinal(registered.data(), -1, path.c_str(), -1, TRUE) != CSTR_EQUAL) continue;
+        deleteTree(root, pathKey);
+        UniqueHkey locale;
+        DWORD left = 0;
+        if (::RegOpenKeyExW(root, (libraryKey + L"\\" + other + L"\\0").c_str(), 0, KEY_READ, locale.put()) == ERROR_SUCCESS &&
+            ::RegQueryInfoKeyW(locale.get(), nullptr, nullptr, nullptr, &left, nullptr, nullptr, nullptr, nullptr, nullptr,
+                               nullptr, nullptr) == ERROR_SUCCESS && left == 0) {
+            locale.reset();
+            deleteTree(root, libraryKey + L"\\" + other);
+        }
+    }
+}
+
 struct LibraryFacts {
     GUID libraryId;
     WORD major, minor;
@@ -182,6 +216,11 @@ HRESULT registerServer(RegistrationScope scope) noexcept {
             unregisterServer(scope);
             return SELFREG_E_CLASS;
         }
+        LibraryFacts library;
+        if (!readLibrary(typeLibrary(), library)) return SELFREG_E_TYPELIB;
+        removeOtherVersionsOfThisFile(root, guidText(library.libraryId),
+                                      std::to_wstring(library.major) + L"." + std::to_wstring(library.minor),
+                                      library.kind == SYS_WIN64 ? L"win64" : L"win32", modulePath());
         return S_OK;
     } catch (...) {
         return E_OUTOFMEMORY;
@@ -199,6 +238,8 @@ HRESULT unregisterServer(RegistrationScope scope) noexcept {
         const std::wstring libraryId = guidText(library.libraryId);
         const std::wstring version = std::to_wstring(library.major) + L"." + std::to_wstring(library.minor);
         const std::wstring libraryKey = L"TypeLib\\" + libraryId + L"\\" + version;
+        removeOtherVersionsOfThisFile(root, libraryId, version, library.kind == SYS_WIN64 ? L"win64" : L"win32",
+                                      modulePath());
         if (otherBitnessRegistered(scope)) {
             // Only this bitness's path to the library goes; the rest serves the other.
             deleteTree(root, libraryKey + (library.kind == SYS_WIN64 ? L"\\0\\win64" : L"\\0\\win32"));

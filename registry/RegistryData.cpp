@@ -190,7 +190,8 @@ std::vector<BYTE> multiStringData(const VARIANT& value) {
         joined.append(V_BSTR(&item), length);
         joined.push_back(L'\0');
     }
-    if (joined.empty()) joined.push_back(L'\0');  // the empty list
+    // Each text ends with its zero and the list with one more; the empty list is that
+    // last zero alone.
     return textData(joined.data(), joined.size());
 }
 

@@ -330,7 +330,7 @@ TEST_F(Library, UnregistrationLeavesTheOtherBitnessRegistered) {
     const REGSAM otherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
     const std::wstring classes = L"Software\\Classes\\";
     const std::wstring otherServer = classes + L"CLSID\\" + guidText(*catalogue().front().classId) + L"\\InprocServer32";
-    const std::wstring typeLib = classes + L"TypeLib\\{25BB43AC-D3E7-4A12-A64C-7B2E90C4F151}\\1.0\\0\\";
+    const std::wstring typeLib = classes + L"TypeLib\\{25BB43AC-D3E7-4A12-A64C-7B2E90C4F151}\\1.1\\0\\";
     const wchar_t* ownPlatform = sizeof(void*) == 8 ? L"win64" : L"win32";
     const wchar_t* otherPlatform = sizeof(void*) == 8 ? L"win32" : L"win64";
     ASSERT_EQ(S_OK, registerServer());
@@ -352,6 +352,28 @@ TEST_F(Library, UnregistrationLeavesTheOtherBitnessRegistered) {
     // With the other one gone too, nothing of ours is left.
     ASSERT_EQ(ERROR_SUCCESS, ::RegDeleteKeyExW(HKEY_LOCAL_MACHINE, otherServer.c_str(), otherView, 0));
     ::RegDeleteKeyExW(HKEY_LOCAL_MACHINE, otherServer.substr(0, otherServer.rfind(L'\\')).c_str(), otherView, 0);
+    ASSERT_EQ(S_OK, unregisterServer());
+    EXPECT_EQ(std::vector<std::wstring>{}, ourKeys(HKEY_LOCAL_MACHINE));
+}
+
+// A file that replaced an earlier release of itself takes that release's type library
+// registration away; another file's registration of an earlier version stays.
+TEST_F(Library, RegistrationReplacesAnEarlierVersionOfTheSameFile) {
+    const std::wstring library = L"Software\\Classes\\TypeLib\\{25BB43AC-D3E7-4A12-A64C-7B2E90C4F151}\\";
+    const std::wstring ownPlatform = sizeof(void*) == 8 ? L"win64" : L"win32";
+    const std::wstring other = L"C:\\other\\OrvaneSuite.dll";
+    ASSERT_EQ(S_OK, unregisterServer());
+    ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, (library + L"1.0\\0\\" + ownPlatform).c_str(), nullptr,
+                                               REG_SZ, modulePath.c_str(),
+                                               static_cast<DWORD>((modulePath.size() + 1) * sizeof(wchar_t))));
+    ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, (library + L"0.9\\0\\" + ownPlatform).c_str(), nullptr,
+                                               REG_SZ, other.c_str(), static_cast<DWORD>((other.size() + 1) * sizeof(wchar_t))));
+    ASSERT_EQ(S_OK, registerServer());
+    EXPECT_FALSE(keyExists(HKEY_LOCAL_MACHINE, library + L"1.0"));
+    EXPECT_EQ(other, readText(HKEY_LOCAL_MACHINE, library + L"0.9\\0\\" + ownPlatform));
+    EXPECT_EQ(modulePath, readText(HKEY_LOCAL_MACHINE, library + L"1.1\\0\\" + ownPlatform));
+    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, (library + L"0.9").c_str());
+    ::RegDeleteKeyW(HKEY_LOCAL_MACHINE, (library + L"0.9").c_str());
     ASSERT_EQ(S_OK, unregisterServer());
     EXPECT_EQ(std::vector<std::wstring>{}, ourKeys(HKEY_LOCAL_MACHINE));
 }

@@ -12,6 +12,17 @@ base = "Software\OrvaneSuiteTests\vbs-wide"
 k = base & "\values"
 path = "HKCU\" & k & "\"
 
+' The elements of an array, one after the other with "|" between them (this
+' platform's VBScript has no Join).
+Function Joined(a)
+    Dim i
+    Joined = ""
+    For i = LBound(a) To UBound(a)
+        If i > LBound(a) Then Joined = Joined & "|"
+        Joined = Joined & a(i)
+    Next
+End Function
+
 Sub RemoveKey(root, subKey, view)
     Dim list, i, n
     Set list = r.ListKeysEx(root, subKey, view)
@@ -31,13 +42,13 @@ RemoveAll
 
 ' Multi-strings are arrays of Strings both ways.
 eq r.WriteValueEx(HKCU, k, ovMultiString, "Multi", Array("a", "b c")), CLng(0), "write REG_MULTI_SZ"
-eq Join(sh.RegRead(path & "Multi"), "|"), "a|b c", "RegRead of a written REG_MULTI_SZ"
+eq Joined(sh.RegRead(path & "Multi")), "a|b c", "RegRead of a written REG_MULTI_SZ"
 m = r.ReadValueEx(HKCU, k, "Multi")
 ok IsArray(m), "REG_MULTI_SZ reads as an array"
-eq Join(m, "|"), "a|b c", "its Strings"
+eq Joined(m), "a|b c", "its Strings"
 eq TypeName(m(1)), "String", "element subtype"
 eq r.WriteValueEx(HKCU, k, ovMultiString, "MultiEmpty", Array()), CLng(0), "write an empty REG_MULTI_SZ"
-eq UBound(r.ReadValueEx(HKCU, k, "MultiEmpty")), -1, "reads as an empty array"
+eq UBound(r.ReadValueEx(HKCU, k, "MultiEmpty")), CLng(-1), "reads as an empty array"
 
 ' Expandable strings: as stored, and expanded.
 sh.RegWrite path & "Expand", "%SystemRoot%\x", "REG_EXPAND_SZ"
@@ -48,7 +59,7 @@ eq r.WriteValueEx(HKCU, k, ovExpandString, "Expand2", "%TEMP%"), CLng(0), "write
 eq r.ReadValueEx(HKCU, k, "Expand2"), "%TEMP%", "read back as stored"
 
 ' 32-bit numbers are Longs.
-eq r.WriteValueEx(HKCU, k, ovDWord, "DWord", 4294967295#), CLng(0), "write DWORD 0xFFFFFFFF"
+eq r.WriteValueEx(HKCU, k, ovDWord, "DWord", 4294967295), CLng(0), "write DWORD 0xFFFFFFFF"
 eq sh.RegRead(path & "DWord"), CLng(-1), "RegRead of it"
 eq r.ReadValueEx(HKCU, k, "DWord"), CLng(-1), "ReadValueEx gives a Long"
 sh.RegWrite path & "ShellDWord", 42, "REG_DWORD"
@@ -58,7 +69,7 @@ eq r.ReadValueEx(HKCU, k, "ShellDWord"), CLng(42), "ReadValueEx of RegWrite's DW
 eq r.WriteValueEx(HKCU, k, ovQWord, "QWord", "18446744073709551615"), CLng(0), "write the largest QWORD"
 eq r.ReadValueEx(HKCU, k, "QWord"), "18446744073709551615", "read back whole"
 eq r.ReadDataTypeEx(HKCU, k, "QWord"), CLng(ovQWord), "its type"
-eq r.WriteValueEx(HKCU, k, ovQWord, "QWord2", 9007199254740993#), CLng(0), "write a Double"
+eq r.WriteValueEx(HKCU, k, ovQWord, "QWord2", 9007199254740993), CLng(0), "write a Double"
 eq r.ReadValueEx(HKCU, k, "QWord2"), "9007199254740992", "a Double holds only what it holds"
 eq r.WriteValueEx(HKCU, k, ovQWord, "QWord3", CCur("922337203685477")), CLng(0), "write a Currency"
 eq r.ReadValueEx(HKCU, k, "QWord3"), "922337203685477", "read back"
@@ -74,7 +85,7 @@ sh.RegWrite path & "ShellBytes", 16706, "REG_BINARY"
 b = r.ReadValueEx(HKCU, k, "ShellBytes")
 ok UBound(b) = 3 And b(0) = 66 And b(1) = 65, "ReadValueEx of RegWrite's REG_BINARY"
 eq r.WriteValueEx(HKCU, k, ovNoType, "Nothing", Empty), CLng(0), "write REG_NONE without data"
-eq UBound(r.ReadValueEx(HKCU, k, "Nothing")), -1, "reads as no bytes"
+eq UBound(r.ReadValueEx(HKCU, k, "Nothing")), CLng(-1), "reads as no bytes"
 eq r.ReadDataTypeEx(HKCU, k, "Nothing"), CLng(ovNoType), "type 0"
 
 ' The listing: every value, each with its own type.
