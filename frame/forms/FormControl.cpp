@@ -323,6 +323,9 @@ void FormControl::destroy() noexcept {
     stopTimer();
     if (window_) {
         HWND window = std::exchange(window_, nullptr);
+        // The class's own procedure takes the window back first: an edit or list box frees
+        // what it keeps for the window only when it sees the window destroyed.
+        if (baseProc_) ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(baseProc_));
         ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         ::DestroyWindow(window);
     }

@@ -283,6 +283,13 @@ TEST_F(AboutTest, RepeatedMembersKeepNoMemoryOrGdiObjects) {
         roundTripThroughStream(about.get(), make);
         roundTripThroughBag(about.get(), make);
     });
+    expectNoGrowth(L"ShowAbout in each style, closed by the caption's close button", 10, 100, 64 * 1024,
+                   [&](int round) {
+                       forms::Form& form = showStyle(round % 2);
+                       ::SendMessageW(form.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+                       pump();
+                       EXPECT_FALSE(form.loaded());
+                   });
 }
 
 // Saved and loaded under these keys in this order; the style and the colours as 32-bit

@@ -1,5 +1,6 @@
 // Forms built from tables: windows, geometry, fonts, colours, keyboard, events, program
 // services and the release of every object at unload. Runs on the private X display.
+#include "branding/SoakSupport.h"
 #include "common/Screenshot.h"
 #include "frame/forms/Form.h"
 #include "frame/forms/GdiCache.h"
@@ -325,6 +326,17 @@ TEST_F(FormTest, UnloadReleasesEveryWindowAndGdiObject) {
     EXPECT_EQ(::GetGuiResources(process, GR_GDIOBJECTS), gdiBefore);
     EXPECT_EQ(::GetGuiResources(process, GR_USEROBJECTS), userBefore);
     EXPECT_TRUE(Form::loadedForms().empty());
+}
+
+// Every kind of control made and destroyed again and again: what each standard control
+// keeps for its window goes with the window (a text or list box that never sees its own
+// destruction keeps its buffers).
+TEST_F(FormTest, LoadingAndUnloadingAgainKeepsNoMemory) {
+    Form form(sampleForm, sampleControls);
+    branding::test::expectNoGrowth(L"every kind of control loaded and unloaded", 20, 100, 128 * 1024, [&](int) {
+        form.show();
+        form.unload();
+    });
 }
 
 TEST_F(FormTest, HideKeepsContentsAndUnloadStartsAfresh) {
