@@ -3,6 +3,7 @@
 ' REG_EXPAND_SZ, REG_DWORD and REG_BINARY written and read; REG_MULTI_SZ, which
 ' RegWrite cannot write, read only. REG_QWORD has no peer here: its time is printed
 ' alone. Loop subtracted; a private key of HKEY_CURRENT_USER, removed at the end.
+' Each timed loop lasts at least a second: Timer moves in steps of several milliseconds.
 Const HKCU = &H80000001
 Set reg = CreateObject("TVOrvaneSuite.OVRegistry")
 Set sh = CreateObject("WScript.Shell")
@@ -49,18 +50,30 @@ Function Measure(who, n)
     Measure = Timer - start
 End Function
 
+' Seconds per call of Measure(who, n), its count doubled until one loop lasts a second.
+Function PerCall(who, n)
+    Dim elapsed
+    count = 500
+    Do
+        elapsed = Measure(who, n)
+        If elapsed >= 1 Then Exit Do
+        count = count * 2
+    Loop
+    PerCall = elapsed / count
+End Function
+
 ' The multi-strings both sides read, written once.
 reg.WriteValueEx HKCU, k, 7, "OursREG_MULTI_SZ", samples(4)
 reg.WriteValueEx HKCU, k, 7, "ShellREG_MULTI_SZ", samples(4)
 
-WScript.Echo runs & " runs of " & count & " calls per type; median (lowest to highest), us per write+read"
+WScript.Echo runs & " runs per type, each loop timed over at least a second; median (lowest to highest), us per write+read"
 Dim ours(9), peer(9), ratio(9)
 For n = 0 To UBound(kinds)
     For run = 0 To runs - 1
-        loopOnly = Measure(0, n)
-        ours(run) = (Measure(1, n) - loopOnly) / count
+        loopOnly = PerCall(0, n)
+        ours(run) = PerCall(1, n) - loopOnly
         If kinds(n) <> "REG_QWORD" Then
-            peer(run) = (Measure(2, n) - loopOnly) / count
+            peer(run) = PerCall(2, n) - loopOnly
             ratio(run) = ours(run) / peer(run)
         End If
     Next
