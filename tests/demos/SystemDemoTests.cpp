@@ -59,6 +59,26 @@ TEST_F(DiskInfoDemoTest, DriveWithoutAMedium) {
     EXPECT_EQ(0, escapedError());
 }
 
+// The serial as the program shows it: four digits, a dash, the rest, without leading zeros.
+TEST_F(DiskInfoDemoTest, SerialShowsFourDigitsADashAndTheRest) {
+    struct Row {
+        DWORD serial;
+        const wchar_t* shown;
+    };
+    for (const Row& row : {Row{0x1234ABCD, L"1234-ABCD"}, Row{0x0ABCDEF1, L"ABCD-EF1"}, Row{0x80000000, L"8000-0000"},
+                           Row{0x5, L"5-"}}) {
+        auto volume = k32::GetVolumeInformationA.fake(
+            [&](LPCSTR, LPSTR, DWORD, LPDWORD serial, LPDWORD, LPDWORD, LPSTR, DWORD) {
+                if (serial) *serial = row.serial;
+                return TRUE;
+            });
+        open(diskInfoDemo);
+        EXPECT_EQ(row.shown, text(L"txtSerial")) << std::hex << row.serial;
+        demo_.reset();
+    }
+    EXPECT_EQ(0, escapedError());
+}
+
 using ExtractIconDemoTest = DemoTest;
 
 // A folder with a file of three icons and one of none, told apart by name.
