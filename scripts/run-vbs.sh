@@ -1,31 +1,3 @@
 #!/usr/bin/env bash
-# Runs one VBScript test under cscript with the shared checks of tests/vbs/ok.vbs
-# put in front (Wine's VBScript has no ExecuteGlobal to load them itself).
-# cscript exits 0 on a script error or a missing script, so a test passes only with
-# the exit code its Finish gives (100). A script that hangs is stopped after
-# ORVANE_VBS_TIMEOUT seconds (default 120).
-set -u
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-script=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-# The script host of the architecture under test: ORVANE_ARCH=x86 takes the 32-bit one.
-runner=$here/scripts/wine-run.sh
-host=cscript
-if [ "${ORVANE_ARCH:-x64}" = x86 ]; then
-  runner=$here/scripts/wine32-run.sh
-  host='C:\windows\syswow64\cscript.exe'
-fi
-work=${ORVANE_SCRIPT_FOLDER:-$here/build/x64}/vbs
-mkdir -p "$work"
-combined=$work/$(basename "$script")
-cat "$here/tests/vbs/ok.vbs" "$script" > "$combined"
-timeout -k 5 "${ORVANE_VBS_TIMEOUT:-120}" "$runner" "$host" //nologo "Z:$combined" "${@:2}"
-code=$?
-if [ "$code" -eq 124 ] || [ "$code" -eq 137 ]; then
-  echo "FAILED: $1 did not finish within ${ORVANE_VBS_TIMEOUT:-120} s"
-  exit 1
-fi
-if [ "$code" -ne 100 ]; then
-  echo "FAILED: $1 ended with exit code $code (a passing script ends with 100)"
-  exit 1
-fi
-exit 0
+# Runs one VBScript test: see run-script.sh.
+exec "$(dirname "${BASH_SOURCE[0]}")/run-script.sh" "$@"
