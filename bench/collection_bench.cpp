@@ -18,9 +18,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "frame/Collection.h"
-#include "frame/Errors.h"
-#include "frame/Runtime.h"
+#include "frame/automation/Collection.h"
+#include "frame/base/Errors.h"
+#include "frame/automation/Runtime.h"
 
 using namespace orvane;
 using Clock = std::chrono::steady_clock;

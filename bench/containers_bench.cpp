@@ -17,8 +17,8 @@
 
 #include "containers/OVLinkedList.h"
 #include "containers/OVStack.h"
-#include "frame/OVRegistryKeys.h"
-#include "frame/Runtime.h"
+#include "frame/collections/OVRegistryKeys.h"
+#include "frame/automation/Runtime.h"
 
 using namespace orvane;
 using Clock = std::chrono::steady_clock;

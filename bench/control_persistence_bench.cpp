@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <string>
 
-#include "frame/Control.h"
-#include "frame/MemoryPropertyBag.h"
+#include "frame/control/Control.h"
+#include "frame/host/MemoryPropertyBag.h"
 
 using namespace orvane;
 using Clock = std::chrono::steady_clock;

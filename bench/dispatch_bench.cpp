@@ -10,8 +10,8 @@
 #include <chrono>
 #include <cstdio>
 
-#include "frame/Errors.h"
-#include "frame/OVRegistryKeys.h"
+#include "frame/base/Errors.h"
+#include "frame/collections/OVRegistryKeys.h"
 
 using namespace orvane;
 using Clock = std::chrono::steady_clock;

@@ -18,8 +18,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "frame/OVFolderSelectValues.h"
-#include "frame/Runtime.h"
+#include "frame/collections/OVFolderSelectValues.h"
+#include "frame/automation/Runtime.h"
 #include "frame/forms/Form.h"
 #include "registry/OVRegistry.h"
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "branding/OVSplashScreen.h"
-#include "branding/frmStandard.h"
+#include "branding/forms/frmStandard.h"
 #include "frame/forms/Form.h"
 #include "frame/forms/Twips.h"
 

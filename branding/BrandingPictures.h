@@ -5,7 +5,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include "frame/Handles.h"
+#include "frame/base/Handles.h"
 
 namespace orvane::branding {
 

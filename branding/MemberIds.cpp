@@ -1,7 +1,7 @@
 #include "branding/MemberIds.h"
 
-#include "frame/Dispatcher.h"
-#include "frame/Errors.h"
+#include "frame/automation/Dispatcher.h"
+#include "frame/base/Errors.h"
 
 namespace orvane::branding {
 

@@ -6,9 +6,9 @@
 #include "branding/BrandingPictures.h"
 #include "branding/BrandingResources.h"
 #include "branding/MemberIds.h"
-#include "branding/frmAbout2000.h"
-#include "branding/frmAboutStandard.h"
-#include "frame/Runtime.h"
+#include "branding/forms/frmAbout2000.h"
+#include "branding/forms/frmAboutStandard.h"
+#include "frame/automation/Runtime.h"
 #include "frame/forms/Form.h"
 
 #include <msstkppg.h>

@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "frame/Control.h"
+#include "frame/control/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
@@ -12,6 +12,8 @@ namespace orvane {
 class OVAboutBox final : public Control<OVAboutBox, _OVAboutBox> {
 public:
     static constexpr const wchar_t* className = L"OVAboutBox";
+    static constexpr int toolboxBitmap = 30001;
+    static constexpr const wchar_t* userType = className;
     static const CLSID& classId() noexcept { return CLSID_OVAboutBox; }
 
     // The texts a new control starts with: the maker's own.

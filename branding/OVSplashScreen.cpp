@@ -7,12 +7,12 @@
 #include "branding/BrandingPictures.h"
 #include "branding/MemberIds.h"
 #include "branding/SplashLayout.h"
-#include "branding/frmOrvane.h"
-#include "branding/frmSerated.h"
-#include "branding/frmStandard.h"
-#include "branding/frmThe2000Look.h"
-#include "branding/frmThe98Look.h"
-#include "frame/Runtime.h"
+#include "branding/forms/frmOrvane.h"
+#include "branding/forms/frmSerated.h"
+#include "branding/forms/frmStandard.h"
+#include "branding/forms/frmThe2000Look.h"
+#include "branding/forms/frmThe98Look.h"
+#include "frame/automation/Runtime.h"
 #include "frame/forms/Form.h"
 
 #include <msstkppg.h>

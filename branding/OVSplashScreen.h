@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "frame/Control.h"
+#include "frame/control/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
@@ -12,6 +12,8 @@ namespace orvane {
 class OVSplashScreen final : public Control<OVSplashScreen, _OVSplashScreen> {
 public:
     static constexpr const wchar_t* className = L"OVSplashScreen";
+    static constexpr int toolboxBitmap = 30000;
+    static constexpr const wchar_t* userType = className;
     static const CLSID& classId() noexcept { return CLSID_OVSplashScreen; }
 
     // The texts a new control starts with.

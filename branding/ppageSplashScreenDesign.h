@@ -2,7 +2,7 @@
 // shows to edit the control's texts and style.
 #pragma once
 
-#include "branding/DesignPage.h"
+#include "frame/control/DesignPage.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {

@@ -3,7 +3,7 @@
 #include <climits>
 #include <utility>
 
-#include "frame/Runtime.h"
+#include "frame/automation/Runtime.h"
 
 namespace orvane {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/Control.h"
+#include "frame/control/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
@@ -15,6 +15,8 @@ namespace orvane {
 class OVLinkedList final : public Control<OVLinkedList, _OVLinkedList> {
 public:
     static constexpr const wchar_t* className = L"OVLinkedList";
+    static constexpr int toolboxBitmap = 30006;
+    static constexpr const wchar_t* userType = className;
     static const CLSID& classId() noexcept { return CLSID_OVLinkedList; }
 
     // The slot array is bounded as the address space of a 32-bit host bounds it;

@@ -2,8 +2,8 @@
 // (item 1 is the bottom, item Count the top).
 #pragma once
 
-#include "frame/Collection.h"
-#include "frame/Control.h"
+#include "frame/automation/Collection.h"
+#include "frame/control/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
@@ -11,6 +11,8 @@ namespace orvane {
 class OVStack final : public Control<OVStack, _OVStack> {
 public:
     static constexpr const wchar_t* className = L"OVStack";
+    static constexpr int toolboxBitmap = 30014;
+    static constexpr const wchar_t* userType = className;
     static const CLSID& classId() noexcept { return CLSID_OVStack; }
 
     STDMETHODIMP Push(VARIANT* Value) override;

@@ -3,8 +3,8 @@
 #include <climits>
 #include <iterator>
 
-#include "frame/Platform.h"
-#include "frame/Runtime.h"
+#include "frame/base/Platform.h"
+#include "frame/automation/Runtime.h"
 
 namespace orvane {
 

@@ -5,8 +5,8 @@
 #include <cwchar>
 #include <utility>
 
-#include "frame/Platform.h"
-#include "frame/Runtime.h"
+#include "frame/base/Platform.h"
+#include "frame/automation/Runtime.h"
 
 namespace orvane {
 

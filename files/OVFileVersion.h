@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/Control.h"
+#include "frame/control/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
@@ -12,6 +12,8 @@ namespace orvane {
 class OVFileVersion final : public Control<OVFileVersion, _OVFileVersion> {
 public:
     static constexpr const wchar_t* className = L"OVFileVersion";
+    static constexpr int toolboxBitmap = 30002;
+    static constexpr const wchar_t* userType = className;
     static const CLSID& classId() noexcept { return CLSID_OVFileVersion; }
 
     STDMETHODIMP get_FileName(BSTR* result) override;

@@ -2,7 +2,7 @@
 // variants, the inverse trigonometric and the hyperbolic functions.
 #pragma once
 
-#include "frame/Control.h"
+#include "frame/control/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
@@ -10,6 +10,8 @@ namespace orvane {
 class OVMath final : public Control<OVMath, _OVMath> {
 public:
     static constexpr const wchar_t* className = L"OVMath";
+    static constexpr int toolboxBitmap = 30008;
+    static constexpr const wchar_t* userType = className;
     static const CLSID& classId() noexcept { return CLSID_OVMath; }
 
     STDMETHODIMP Inc(VARIANT* Value, VARIANT Amount, VARIANT* result) override;

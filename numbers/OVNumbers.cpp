@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "frame/Runtime.h"
+#include "frame/automation/Runtime.h"
 
 namespace orvane {
 

@@ -2,7 +2,7 @@
 // and hexadecimal, and random identifiers drawn from five alphabets.
 #pragma once
 
-#include "frame/Control.h"
+#include "frame/control/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
@@ -10,6 +10,8 @@ namespace orvane {
 class OVNumbers final : public Control<OVNumbers, _OVNumbers> {
 public:
     static constexpr const wchar_t* className = L"OVNumbers";
+    static constexpr int toolboxBitmap = 30010;
+    static constexpr const wchar_t* userType = className;
     static const CLSID& classId() noexcept { return CLSID_OVNumbers; }
 
     STDMETHODIMP BinToOct(BSTR* BinaryValue, VARIANT* result) override;

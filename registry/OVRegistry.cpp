@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/Platform.h"
-#include "frame/Runtime.h"
+#include "frame/base/Platform.h"
+#include "frame/automation/Runtime.h"
 
 namespace orvane {
 

@@ -3,9 +3,9 @@
 // number); those _OVRegistry2 adds take any name, every value type and either view.
 #pragma once
 
-#include "frame/ComObject.h"
-#include "frame/OVRegistryKeys.h"
-#include "frame/OVRegistryValues.h"
+#include "frame/automation/ComObject.h"
+#include "frame/collections/OVRegistryKeys.h"
+#include "frame/collections/OVRegistryValues.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/Platform.h"
-#include "frame/Runtime.h"
+#include "frame/base/Platform.h"
+#include "frame/automation/Runtime.h"
 #include "registry/OVRegistry.h"
 #include "registry/RegistryData.h"
 

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <cwchar>
 
-#include "frame/Errors.h"
-#include "frame/Platform.h"
-#include "frame/Runtime.h"
+#include "frame/base/Errors.h"
+#include "frame/base/Platform.h"
+#include "frame/automation/Runtime.h"
 
 namespace orvane::registrydata {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/Handles.h"
+#include "frame/base/Handles.h"
 
 namespace orvane::registrydata {
 

@@ -2,8 +2,8 @@
 // every confirmed choice is appended to one selection list the object keeps.
 #pragma once
 
-#include "frame/ComObject.h"
-#include "frame/OVFolderSelectValues.h"
+#include "frame/automation/ComObject.h"
+#include "frame/collections/OVFolderSelectValues.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {

@@ -1,7 +1,7 @@
 // OVHelp: opens a compiled HTML help file or a classic help file for a host window.
 #pragma once
 
-#include "frame/Control.h"
+#include "frame/control/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
@@ -9,6 +9,8 @@ namespace orvane {
 class OVHelp final : public Control<OVHelp, _OVHelp> {
 public:
     static constexpr const wchar_t* className = L"OVHelp";
+    static constexpr int toolboxBitmap = 30004;
+    static constexpr const wchar_t* userType = className;
     static const CLSID& classId() noexcept { return CLSID_OVHelp; }
 
     STDMETHODIMP RunHtmlHelp(long* hwnd, BSTR* CHMFile, OVHtmlHelpConstants* Command, VARIANT* result) override;

@@ -2,7 +2,7 @@
 // with its associated program.
 #pragma once
 
-#include "frame/Control.h"
+#include "frame/control/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
@@ -10,6 +10,8 @@ namespace orvane {
 class OVHyperLink final : public Control<OVHyperLink, _OVHyperLink> {
 public:
     static constexpr const wchar_t* className = L"OVHyperLink";
+    static constexpr int toolboxBitmap = 30005;
+    static constexpr const wchar_t* userType = className;
     static const CLSID& classId() noexcept { return CLSID_OVHyperLink; }
 
     STDMETHODIMP GoUrl(BSTR* http, VARIANT* result) override;

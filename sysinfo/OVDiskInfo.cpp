@@ -1,8 +1,8 @@
 #include "sysinfo/OVDiskInfo.h"
 
-#include "frame/Collection.h"
-#include "frame/Platform.h"
-#include "frame/Runtime.h"
+#include "frame/automation/Collection.h"
+#include "frame/base/Platform.h"
+#include "frame/automation/Runtime.h"
 
 namespace orvane {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "frame/Control.h"
+#include "frame/control/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
@@ -13,6 +13,8 @@ namespace orvane {
 class OVDiskInfo final : public Control<OVDiskInfo, _OVDiskInfo> {
 public:
     static constexpr const wchar_t* className = L"OVDiskInfo";
+    static constexpr int toolboxBitmap = 30017;
+    static constexpr const wchar_t* userType = className;
     static const CLSID& classId() noexcept { return CLSID_OVDiskInfo; }
 
     STDMETHODIMP get_DriveName(BSTR* result) override;

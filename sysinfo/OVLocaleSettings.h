@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "frame/Control.h"
+#include "frame/control/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
@@ -12,6 +12,8 @@ namespace orvane {
 class OVLocaleSettings final : public Control<OVLocaleSettings, _OVLocaleSettings> {
 public:
     static constexpr const wchar_t* className = L"OVLocaleSettings";
+    static constexpr int toolboxBitmap = 30007;
+    static constexpr const wchar_t* userType = className;
     static const CLSID& classId() noexcept { return CLSID_OVLocaleSettings; }
 
     STDMETHODIMP get_DateFormat(BSTR* result) override;

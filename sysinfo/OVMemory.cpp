@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "frame/Platform.h"
+#include "frame/base/Platform.h"
 
 namespace orvane {
 

@@ -2,7 +2,7 @@
 // them when the control was initialised (a snapshot, not a live reading).
 #pragma once
 
-#include "frame/Control.h"
+#include "frame/control/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
@@ -10,6 +10,8 @@ namespace orvane {
 class OVMemory final : public Control<OVMemory, _OVMemory> {
 public:
     static constexpr const wchar_t* className = L"OVMemory";
+    static constexpr int toolboxBitmap = 30009;
+    static constexpr const wchar_t* userType = className;
     static const CLSID& classId() noexcept { return CLSID_OVMemory; }
 
     void initialize();

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "frame/Platform.h"
+#include "frame/base/Platform.h"
 
 namespace orvane {
 

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "frame/Control.h"
+#include "frame/control/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
@@ -12,6 +12,8 @@ namespace orvane {
 class OVPower final : public Control<OVPower, _OVPower> {
 public:
     static constexpr const wchar_t* className = L"OVPower";
+    static constexpr int toolboxBitmap = 30011;
+    static constexpr const wchar_t* userType = className;
     static const CLSID& classId() noexcept { return CLSID_OVPower; }
 
     void initialize();

@@ -2,7 +2,7 @@
 // to one of five fixed resolutions with the display-change broadcast.
 #pragma once
 
-#include "frame/Control.h"
+#include "frame/control/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
@@ -10,6 +10,8 @@ namespace orvane {
 class OVScreenModes final : public Control<OVScreenModes, _OVScreenModes> {
 public:
     static constexpr const wchar_t* className = L"OVScreenModes";
+    static constexpr int toolboxBitmap = 30012;
+    static constexpr const wchar_t* userType = className;
     static const CLSID& classId() noexcept { return CLSID_OVScreenModes; }
 
     STDMETHODIMP ColorBits(long* result) override;

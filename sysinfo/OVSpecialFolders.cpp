@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "frame/Platform.h"
-#include "frame/Runtime.h"
+#include "frame/base/Platform.h"
+#include "frame/automation/Runtime.h"
 
 namespace orvane {
 

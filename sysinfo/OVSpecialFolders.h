@@ -2,7 +2,7 @@
 // special folders.
 #pragma once
 
-#include "frame/Control.h"
+#include "frame/control/Control.h"
 #include "frame/OrvaneSuite_h.h"
 #include "registry/OVRegistry.h"
 
@@ -11,6 +11,8 @@ namespace orvane {
 class OVSpecialFolders final : public Control<OVSpecialFolders, _OVSpecialFolders> {
 public:
     static constexpr const wchar_t* className = L"OVSpecialFolders";
+    static constexpr int toolboxBitmap = 30013;
+    static constexpr const wchar_t* userType = className;
     static const CLSID& classId() noexcept { return CLSID_OVSpecialFolders; }
 
     STDMETHODIMP SetCurrentDir(BSTR* DirPath, VARIANT* result) override;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "frame/Control.h"
+#include "frame/control/Control.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {
@@ -12,6 +12,8 @@ namespace orvane {
 class OVWinVersion final : public Control<OVWinVersion, _OVWinVersion> {
 public:
     static constexpr const wchar_t* className = L"OVWinVersion";
+    static constexpr int toolboxBitmap = 30016;
+    static constexpr const wchar_t* userType = className;
     static const CLSID& classId() noexcept { return CLSID_OVWinVersion; }
 
     // The numbers and the service text are those at initialisation.

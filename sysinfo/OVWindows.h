@@ -2,7 +2,7 @@
 // and the names of the logged-on user and of the computer.
 #pragma once
 
-#include "frame/Control.h"
+#include "frame/control/Control.h"
 #include "frame/OrvaneSuite_h.h"
 #include "registry/OVRegistry.h"
 
@@ -11,6 +11,8 @@ namespace orvane {
 class OVWindows final : public Control<OVWindows, _OVWindows> {
 public:
     static constexpr const wchar_t* className = L"OVWindows";
+    static constexpr int toolboxBitmap = 30015;
+    static constexpr const wchar_t* userType = className;
     static const CLSID& classId() noexcept { return CLSID_OVWindows; }
 
     STDMETHODIMP ReBoot() override;

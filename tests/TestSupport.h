@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/Handles.h"
+#include "frame/base/Handles.h"
 
 namespace orvane::test {
 

@@ -1,7 +1,7 @@
 #include "frmOVDiskInfo.h"
 
 #include "common/DisplayText.h"
-#include "frame/Runtime.h"
+#include "frame/automation/Runtime.h"
 
 namespace orvane::demo {
 

@@ -1,9 +1,9 @@
 #include "frmOVExtractIcon.h"
 
-#include "forms/Program.h"
-#include "frame/Errors.h"
+#include "frame/forms/Program.h"
+#include "frame/base/Errors.h"
 #include "frame/OrvaneSuite_h.h"
-#include "frame/Runtime.h"
+#include "frame/automation/Runtime.h"
 
 namespace orvane::demo {
 

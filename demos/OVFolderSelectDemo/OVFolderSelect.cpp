@@ -2,8 +2,8 @@
 
 #include "common/DisplayText.h"
 #include "frame/OrvaneSuite_h.h"
-#include "frame/Errors.h"
-#include "frame/Runtime.h"
+#include "frame/base/Errors.h"
+#include "frame/automation/Runtime.h"
 
 namespace orvane::demo {
 

@@ -4,7 +4,7 @@
 
 #include "common/DisplayText.h"
 #include "frame/OrvaneSuite_h.h"
-#include "frame/Runtime.h"
+#include "frame/automation/Runtime.h"
 
 namespace orvane::demo {
 

@@ -1,8 +1,8 @@
 #include "frmOVStack.h"
 
 #include "common/DisplayText.h"
-#include "forms/Program.h"
-#include "frame/Runtime.h"
+#include "frame/forms/Program.h"
+#include "frame/automation/Runtime.h"
 
 namespace orvane::demo {
 

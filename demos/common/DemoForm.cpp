@@ -2,10 +2,10 @@
 
 #include <objbase.h>
 
-#include "frame/ControlSite.h"
-#include "frame/Errors.h"
-#include "frame/MemoryPropertyBag.h"
-#include "forms/Program.h"
+#include "frame/host/ControlSite.h"
+#include "frame/base/Errors.h"
+#include "frame/host/MemoryPropertyBag.h"
+#include "frame/forms/Program.h"
 
 namespace orvane::demo {
 

@@ -15,8 +15,8 @@
 #include <string_view>
 
 #include "LateBound.h"
-#include "forms/Form.h"
-#include "forms/FormTable.h"
+#include "frame/forms/Form.h"
+#include "frame/forms/FormTable.h"
 
 namespace orvane {
 class ControlSite;

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "frame/Errors.h"
-#include "frame/Handles.h"
-#include "frame/Runtime.h"
+#include "frame/base/Errors.h"
+#include "frame/base/Handles.h"
+#include "frame/automation/Runtime.h"
 
 namespace orvane::demo {
 

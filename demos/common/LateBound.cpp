@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "frame/Errors.h"
-#include "frame/Runtime.h"
+#include "frame/base/Errors.h"
+#include "frame/automation/Runtime.h"
 
 namespace orvane::demo {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/Handles.h"
+#include "frame/base/Handles.h"
 
 namespace orvane::demo {
 

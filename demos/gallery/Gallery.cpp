@@ -13,8 +13,8 @@
 
 #include "common/LateBound.h"
 #include "common/Screenshot.h"
-#include "frame/ControlSite.h"
-#include "frame/MemoryPropertyBag.h"
+#include "frame/host/ControlSite.h"
+#include "frame/host/MemoryPropertyBag.h"
 
 using namespace orvane;
 using namespace orvane::demo;

@@ -1,11 +1,11 @@
-#include "forms/Form.h"
+#include "frame/forms/Form.h"
 
-#include "Errors.h"
-#include "forms/GdiCache.h"
-#include "forms/KeyboardHook.h"
-#include "forms/Program.h"
-#include "forms/Surface.h"
-#include "forms/Twips.h"
+#include "frame/base/Errors.h"
+#include "frame/forms/GdiCache.h"
+#include "frame/forms/KeyboardHook.h"
+#include "frame/forms/Program.h"
+#include "frame/forms/Surface.h"
+#include "frame/forms/Twips.h"
 
 #include <algorithm>
 #include <map>

@@ -4,8 +4,8 @@
 // use loads it afresh).
 #pragma once
 
-#include "forms/FormControl.h"
-#include "forms/FormTable.h"
+#include "frame/forms/FormControl.h"
+#include "frame/forms/FormTable.h"
 
 #include <memory>
 #include <string>

@@ -1,10 +1,10 @@
-#include "forms/FormControl.h"
+#include "frame/forms/FormControl.h"
 
-#include "Errors.h"
-#include "forms/Form.h"
-#include "forms/GdiCache.h"
-#include "forms/Surface.h"
-#include "forms/Twips.h"
+#include "frame/base/Errors.h"
+#include "frame/forms/Form.h"
+#include "frame/forms/GdiCache.h"
+#include "frame/forms/Surface.h"
+#include "frame/forms/Twips.h"
 
 #include <algorithm>
 #include <cwctype>

@@ -2,8 +2,8 @@
 // shape or line has none), with the run-time properties the programs and forms use.
 #pragma once
 
-#include "Handles.h"
-#include "forms/FormTable.h"
+#include "frame/base/Handles.h"
+#include "frame/forms/FormTable.h"
 
 #include <ocidl.h>
 #include <olectl.h>

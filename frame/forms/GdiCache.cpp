@@ -1,7 +1,7 @@
-#include "forms/GdiCache.h"
+#include "frame/forms/GdiCache.h"
 
-#include "Errors.h"
-#include "forms/Twips.h"
+#include "frame/base/Errors.h"
+#include "frame/forms/Twips.h"
 
 #include <olectl.h>
 

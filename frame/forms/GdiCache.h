@@ -3,8 +3,8 @@
 // cache is emptied when the form unloads, so nothing outlives the last form using it.
 #pragma once
 
-#include "Handles.h"
-#include "forms/FormTable.h"
+#include "frame/base/Handles.h"
+#include "frame/forms/FormTable.h"
 
 #include <map>
 #include <memory>

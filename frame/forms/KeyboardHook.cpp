@@ -1,6 +1,6 @@
-#include "forms/KeyboardHook.h"
+#include "frame/forms/KeyboardHook.h"
 
-#include "forms/Form.h"
+#include "frame/forms/Form.h"
 
 #include <windows.h>
 

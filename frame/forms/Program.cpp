@@ -1,4 +1,4 @@
-#include "forms/Program.h"
+#include "frame/forms/Program.h"
 
 #include <string>
 

@@ -2,8 +2,8 @@
 // of an unhandled error.
 #pragma once
 
-#include "Errors.h"
-#include "forms/Form.h"
+#include "frame/base/Errors.h"
+#include "frame/forms/Form.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "forms/Surface.h"
+#include "frame/forms/Surface.h"
 
-#include "Errors.h"
+#include "frame/base/Errors.h"
 
 #include <algorithm>
 

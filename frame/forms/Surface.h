@@ -2,7 +2,7 @@
 // Print and the device context write on and that painting copies to the window.
 #pragma once
 
-#include "Handles.h"
+#include "frame/base/Handles.h"
 
 #include <string>
 

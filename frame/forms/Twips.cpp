@@ -1,4 +1,4 @@
-#include "forms/Twips.h"
+#include "frame/forms/Twips.h"
 
 #include <windows.h>
 

@@ -21,10 +21,10 @@
 #include "branding/ppageAboutBoxDesign.h"
 #include "branding/ppageSplashScreenDesign.h"
 #include "BrandingTestSupport.h"
-#include "frame/Catalogue.h"
-#include "frame/ClassFactory.h"
-#include "frame/ControlSite.h"
-#include "frame/Runtime.h"
+#include "frame/server/Catalogue.h"
+#include "frame/server/ClassFactory.h"
+#include "frame/host/ControlSite.h"
+#include "frame/automation/Runtime.h"
 #include "frame/forms/Twips.h"
 
 namespace orvane::test {

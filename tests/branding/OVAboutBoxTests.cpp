@@ -12,15 +12,15 @@
 #include "BrandingTestSupport.h"
 #include "SoakSupport.h"
 #include "TestSupport.h"
-#include "branding/AboutFormCode.h"
+#include "branding/forms/AboutFormCode.h"
 #include "branding/OVAboutBox.h"
-#include "branding/frmAbout2000.h"
-#include "branding/frmAboutStandard.h"
-#include "frame/ControlSite.h"
-#include "frame/MemoryPropertyBag.h"
-#include "frame/Platform.h"
+#include "branding/forms/frmAbout2000.h"
+#include "branding/forms/frmAboutStandard.h"
+#include "frame/host/ControlSite.h"
+#include "frame/host/MemoryPropertyBag.h"
+#include "frame/base/Platform.h"
 #include "frame/forms/Twips.h"
-#include "frame/TestContainer.h"
+#include "frame/host/TestContainer.h"
 
 namespace orvane {
 namespace {

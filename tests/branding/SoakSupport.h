@@ -16,8 +16,8 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "frame/ControlSite.h"
-#include "frame/MemoryPropertyBag.h"
+#include "frame/host/ControlSite.h"
+#include "frame/host/MemoryPropertyBag.h"
 
 namespace orvane::branding::test {
 

@@ -5,7 +5,7 @@
 
 #include "TestSupport.h"
 #include "containers/OVStack.h"
-#include "frame/Module.h"
+#include "frame/base/Module.h"
 
 namespace orvane {
 namespace {

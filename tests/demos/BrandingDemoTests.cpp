@@ -3,8 +3,8 @@
 #include "OVAboutBoxDemo/frmOVAbout.h"
 #include "OVFolderSelectDemo/OVFolderSelect.h"
 #include "OVSplashScreenDemo/frmOVSplashScreen.h"
-#include "forms/Twips.h"
-#include "frame/Platform.h"
+#include "frame/forms/Twips.h"
+#include "frame/base/Platform.h"
 
 namespace orvane::demo::test {
 namespace {

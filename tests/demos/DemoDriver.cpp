@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "common/Screenshot.h"
-#include "frame/Catalogue.h"
+#include "frame/server/Catalogue.h"
 
 namespace orvane::demo::test {
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "common/DemoForm.h"
-#include "frame/Errors.h"
+#include "frame/base/Errors.h"
 
 namespace orvane::demo::test {
 

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "DemoDriver.h"
-#include "forms/Program.h"
+#include "frame/forms/Program.h"
 
 namespace orvane::demo::test {
 

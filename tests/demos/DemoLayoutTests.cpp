@@ -22,7 +22,7 @@
 #include "OVScreenModesDemo/frmOVScreenModes.h"
 #include "OVStackDemo/frmOVStack.h"
 #include "OVWinVersionDemo/frmOVWinVersion.h"
-#include "forms/Twips.h"
+#include "frame/forms/Twips.h"
 
 namespace orvane::demo::test {
 namespace {

@@ -13,8 +13,8 @@
 #include "OVScreenModesDemo/frmOVScreenModes.h"
 #include "OVWinVersionDemo/frmOVWinVersion.h"
 #include "common/DisplayText.h"
-#include "frame/Platform.h"
-#include "frame/Runtime.h"
+#include "frame/base/Platform.h"
+#include "frame/automation/Runtime.h"
 
 namespace orvane::demo::test {
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/Catalogue.h"
-#include "frame/Handles.h"
+#include "frame/server/Catalogue.h"
+#include "frame/base/Handles.h"
 #include "frame/OrvaneSuite_h.h"
 
 namespace orvane {

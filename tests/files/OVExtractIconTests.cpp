@@ -9,7 +9,7 @@
 
 #include "TestSupport.h"
 #include "files/OVExtractIcon.h"
-#include "frame/Platform.h"
+#include "frame/base/Platform.h"
 
 namespace orvane {
 namespace {

@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "TestSupport.h"
-#include "frame/Runtime.h"
+#include "frame/automation/Runtime.h"
 #include "numbers/OVMath.h"
 
 namespace orvane {

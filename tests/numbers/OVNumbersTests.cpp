@@ -5,7 +5,7 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "frame/Module.h"
+#include "frame/base/Module.h"
 #include "numbers/OVNumbers.h"
 
 namespace orvane {

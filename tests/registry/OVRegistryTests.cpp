@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "frame/Platform.h"
+#include "frame/base/Platform.h"
 #include "registry/OVRegistry.h"
 
 namespace orvane {

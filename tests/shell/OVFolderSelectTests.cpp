@@ -8,8 +8,8 @@
 
 #include "ShellRecorder.h"
 #include "TestSupport.h"
-#include "frame/Module.h"
-#include "frame/Platform.h"
+#include "frame/base/Module.h"
+#include "frame/base/Platform.h"
 #include "shell/OVFolderSelect.h"
 
 namespace orvane {

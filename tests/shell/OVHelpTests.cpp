@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "frame/Errors.h"
-#include "frame/Platform.h"
+#include "frame/base/Errors.h"
+#include "frame/base/Platform.h"
 #include "shell/OVHelp.h"
 
 namespace orvane {

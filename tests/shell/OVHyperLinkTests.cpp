@@ -7,7 +7,7 @@
 
 #include "ShellRecorder.h"
 #include "TestSupport.h"
-#include "frame/Platform.h"
+#include "frame/base/Platform.h"
 #include "shell/OVHyperLink.h"
 
 namespace orvane {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "frame/Collection.h"
-#include "frame/Platform.h"
+#include "frame/automation/Collection.h"
+#include "frame/base/Platform.h"
 #include "sysinfo/OVDiskInfo.h"
 
 namespace orvane {

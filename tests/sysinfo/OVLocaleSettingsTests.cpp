@@ -7,7 +7,7 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "frame/Platform.h"
+#include "frame/base/Platform.h"
 #include "sysinfo/OVLocaleSettings.h"
 
 namespace orvane {

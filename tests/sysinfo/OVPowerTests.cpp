@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "frame/Platform.h"
+#include "frame/base/Platform.h"
 #include "sysinfo/OVPower.h"
 
 namespace orvane {

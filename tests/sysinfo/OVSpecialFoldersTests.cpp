@@ -5,7 +5,7 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "frame/Platform.h"
+#include "frame/base/Platform.h"
 #include "sysinfo/OVSpecialFolders.h"
 
 namespace orvane {

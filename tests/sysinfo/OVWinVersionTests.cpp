@@ -6,7 +6,7 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "frame/Platform.h"
+#include "frame/base/Platform.h"
 #include "sysinfo/OVWinVersion.h"
 
 namespace orvane {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "frame/Platform.h"
+#include "frame/base/Platform.h"
 #include "sysinfo/OVWindows.h"
 
 namespace orvane {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "Registration.h"
+#include "frame/server/Registration.h"
 
 namespace {
 
