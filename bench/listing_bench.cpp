@@ -176,9 +176,9 @@ void formLines(const std::vector<long>& sizes) {
         {Kind::ComboBox, L"cboItems", L"", 3000, 0, 3000, 315},
         {Kind::FileListBox, L"filItems", L"", 6000, 0, 3000, 3000},
     };
-    static const FormSpec spec{L"frmListing", L"Listing", 9000, 3000};
+    static const FormSpec listingWindow{L"frmListing", L"Listing", 9000, 3000};
     Line list{"form ListBox AddItem"}, combo{"form ComboBox AddItem"}, files{"form FileListBox Path"};
-    Form form(spec, rows);
+    Form form(listingWindow, rows);
     form.load();
     HWND parent = form.hwnd();
     auto plain = [&](const wchar_t* windowClass, DWORD style) {
