@@ -377,23 +377,9 @@ TEST_F(ControlDocument, SaveAsAndSaveACopyLeaveDirtinessAsTheProtocolSays) {
 }
 
 // A client site and nothing else: no ambient properties to ask.
-class BareSite final : public IOleClientSite {
+class BareSite final : public OneInterface<IOleClientSite> {
 public:
     static ComPtr<BareSite> create() { return ComPtr<BareSite>::attach(new BareSite()); }
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IOleClientSite) return E_NOINTERFACE;
-        *out = static_cast<IOleClientSite*>(this);
-        AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(++references_); }
-    STDMETHODIMP_(ULONG) Release() override {
-        LONG remaining = --references_;
-        if (remaining == 0) delete this;
-        return static_cast<ULONG>(remaining);
-    }
     STDMETHODIMP SaveObject() override { return S_OK; }
     STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** moniker) override {
         if (moniker) *moniker = nullptr;
@@ -408,8 +394,7 @@ public:
     STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
 
 private:
-    BareSite() = default;
-    LONG references_ = 1;
+    BareSite() : OneInterface(IID_IOleClientSite) {}
 };
 
 TEST_F(ControlDocument, QuickActivateAnswersAsStepByStepSiting) {

@@ -20,18 +20,16 @@
 
 namespace orvane::test {
 
-// Records the dispatch identifiers of OnChanged in order.
-class RecordingSink final : public IPropertyNotifySink {
+// The reference count and QueryInterface of a test object that answers for one
+// interface (and IUnknown); the object goes with its last reference.
+template <class Interface>
+class OneInterface : public Interface {
 public:
-    static ComPtr<RecordingSink> create() { return ComPtr<RecordingSink>::attach(new RecordingSink()); }
-    std::vector<DISPID> changes;
-    std::function<void()> onChange;  // runs inside OnChanged (re-entrancy tests)
-
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
         if (!out) return E_POINTER;
         *out = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IPropertyNotifySink) return E_NOINTERFACE;
-        *out = static_cast<IPropertyNotifySink*>(this);
+        if (iid != IID_IUnknown && iid != interfaceId_) return E_NOINTERFACE;
+        *out = static_cast<Interface*>(this);
         AddRef();
         return S_OK;
     }
@@ -41,17 +39,33 @@ public:
         if (remaining == 0) delete this;
         return static_cast<ULONG>(remaining);
     }
+    LONG references() const { return references_; }
+
+protected:
+    explicit OneInterface(REFIID interfaceId) : interfaceId_(interfaceId) {}
+    virtual ~OneInterface() = default;
+
+private:
+    const IID& interfaceId_;
+    LONG references_ = 1;
+};
+
+// Records the dispatch identifiers of OnChanged in order.
+class RecordingSink final : public OneInterface<IPropertyNotifySink> {
+public:
+    static ComPtr<RecordingSink> create() { return ComPtr<RecordingSink>::attach(new RecordingSink()); }
+    std::vector<DISPID> changes;
+    std::function<void()> onChange;  // runs inside OnChanged (re-entrancy tests)
+
     STDMETHODIMP OnChanged(DISPID dispid) override {
         changes.push_back(dispid);
         if (onChange) onChange();
         return S_OK;
     }
     STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
-    LONG references() const { return references_; }
 
 private:
-    RecordingSink() = default;
-    LONG references_ = 1;
+    RecordingSink() : OneInterface(IID_IPropertyNotifySink) {}
 };
 
 // A sink connected to one control's property-change point for its lifetime.
@@ -77,7 +91,7 @@ private:
 
 // A bag over a MemoryPropertyBag whose reads and writes can be made to fail or to
 // answer with a value of another type.
-class ScriptedBag final : public IPropertyBag {
+class ScriptedBag final : public OneInterface<IPropertyBag> {
 public:
     static ComPtr<ScriptedBag> create() { return ComPtr<ScriptedBag>::attach(new ScriptedBag()); }
     ComPtr<MemoryPropertyBag> store = MemoryPropertyBag::create();
@@ -87,20 +101,6 @@ public:
     std::vector<std::wstring> reads, writes;
     std::map<std::wstring, VARTYPE> writtenTypes;    // key -> type of the value written
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IPropertyBag) return E_NOINTERFACE;
-        *out = static_cast<IPropertyBag*>(this);
-        AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(++references_); }
-    STDMETHODIMP_(ULONG) Release() override {
-        LONG remaining = --references_;
-        if (remaining == 0) delete this;
-        return static_cast<ULONG>(remaining);
-    }
     STDMETHODIMP Read(LPCOLESTR key, VARIANT* value, IErrorLog* log) override {
         reads.push_back(key);
         if (auto failure = failingReads.find(key); failure != failingReads.end()) return failure->second;
@@ -118,8 +118,7 @@ public:
     }
 
 private:
-    ScriptedBag() = default;
-    LONG references_ = 1;
+    ScriptedBag() : OneInterface(IID_IPropertyBag) {}
 };
 
 inline ComPtr<IStream> streamOf(const std::vector<BYTE>& bytes) {
