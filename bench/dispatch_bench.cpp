@@ -57,7 +57,7 @@ int main() {
     });
     ComPtr<IDispatch> ours;
     keys->QueryInterface(IID_IDispatch, ours.putVoid());
-    double late = invokeCost(ours.get(), 0x68030000, calls, failed);
+    double late = invokeCost(ours.get(), DISPID_OVRegistryKeys_Count, calls, failed);
 
     // The platform's own vtable call for the same slot, as our Invoke makes it.
     ComPtr<ITypeInfo> info;
@@ -68,7 +68,7 @@ int main() {
         ComPtr<ITypeInfo> vtableInfo;
         info->GetRefTypeOfImplType(static_cast<UINT>(-1), &reference);
         info->GetRefTypeInfo(reference, vtableInfo.put());
-        MEMBERID member = 0x68030000;
+        MEMBERID member = DISPID_OVRegistryKeys_Count;
         FUNCDESC* function = nullptr;
         TYPEATTR* attributes = nullptr;
         vtableInfo->GetTypeAttr(&attributes);

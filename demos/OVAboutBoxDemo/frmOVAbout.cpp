@@ -32,16 +32,14 @@ const ControlSpec controls[] = {
         .tab(2),
 };
 
-constexpr int AboutStyle = 13, ShowAbout = 14;
-
 void show(DemoForm& demo) {
     std::wstring chosen = demo[L"cboStyle"].text();
     long style;
     if (chosen == L"Standard") style = ovAboutStandard;
     else if (chosen == L"Windows 2000") style = ovAbout2000;
     else return;
-    demo.control().put(property(AboutStyle), longValue(style));
-    demo.control().call(method(ShowAbout));
+    demo.control().put(DISPID_OVAboutBox_AboutStyle, longValue(style));
+    demo.control().call(DISPID_OVAboutBox_ShowAbout);
 }
 
 void handlers(DemoForm& demo, HandlerMap& map) {

@@ -1,6 +1,7 @@
 #include "frmOVDiskInfo.h"
 
 #include "common/DisplayText.h"
+#include "frame/OrvaneSuite_h.h"
 #include "frame/automation/Runtime.h"
 
 namespace orvane::demo {
@@ -58,35 +59,31 @@ const ControlSpec controls[] = {
     rows::closeButton(6960, 5895).tab(15),
 };
 
-constexpr int DriveName = 0, TotalSpace = 1, FreeSpace = 2, DriveType = 4, VolumeName = 6, FileSystemName = 7,
-              SerialNumber = 8, IsRemovable = 9, IsFixed = 10, IsRemote = 11, IsCDROM = 12, IsRamDisk = 13,
-              IsFAT16 = 14, IsFAT32 = 15, IsNTFS = 16;
-
 const wchar_t* const driveTypes[] = {L"Unknown Drive Type", L"Absent Drive",   L"Removable (Floppy/ZIP)",
                                      L"Fixed Hard Disk",    L"Remote Drive",   L"CD-ROM / DVD-ROM",
                                      L"RAM Drive"};
 
 void refresh(DemoForm& demo) {
     const LateBound& disk = demo.control();
-    disk.put(property(DriveName), textValue(runtime::left(demo[L"Drive1"].drive(), 2) + L"\\"));
-    auto show = [&](const wchar_t* box, int member) {
-        demo[box].setText(displayText(*disk.call(method(member)).get()));
+    disk.put(DISPID_OVDiskInfo_DriveName, textValue(runtime::left(demo[L"Drive1"].drive(), 2) + L"\\"));
+    auto show = [&](const wchar_t* box, DISPID member) {
+        demo[box].setText(displayText(*disk.call(member).get()));
     };
-    show(L"txtVolume", VolumeName);
-    long type = runtime::toLong(*disk.call(method(DriveType)).get());
+    show(L"txtVolume", DISPID_OVDiskInfo_VolumeName);
+    long type = runtime::toLong(*disk.call(DISPID_OVDiskInfo_DriveType).get());
     if (type >= 0 && type <= 6) demo[L"txtType"].setText(driveTypes[type]);
-    show(L"txtFileSystem", FileSystemName);
-    show(L"txtSerial", SerialNumber);
-    demo[L"txtFreeSpace"].setText(groupedText(*disk.call(method(FreeSpace)).get()));
-    demo[L"txtTotalSpace"].setText(groupedText(*disk.call(method(TotalSpace)).get()));
-    show(L"txtISCDROM", IsCDROM);
-    show(L"txtISFAT16", IsFAT16);
-    show(L"txtISFAT32", IsFAT32);
-    show(L"txtISFIXED", IsFixed);
-    show(L"txtISNTFS", IsNTFS);
-    show(L"txtISRAMDISK", IsRamDisk);
-    show(L"txtISREMOTE", IsRemote);
-    show(L"txtISREMOVABLE", IsRemovable);
+    show(L"txtFileSystem", DISPID_OVDiskInfo_FileSystemName);
+    show(L"txtSerial", DISPID_OVDiskInfo_SerialNumber);
+    demo[L"txtFreeSpace"].setText(groupedText(*disk.call(DISPID_OVDiskInfo_FreeSpace).get()));
+    demo[L"txtTotalSpace"].setText(groupedText(*disk.call(DISPID_OVDiskInfo_TotalSpace).get()));
+    show(L"txtISCDROM", DISPID_OVDiskInfo_IsCDROM);
+    show(L"txtISFAT16", DISPID_OVDiskInfo_IsFAT16);
+    show(L"txtISFAT32", DISPID_OVDiskInfo_IsFAT32);
+    show(L"txtISFIXED", DISPID_OVDiskInfo_IsFixed);
+    show(L"txtISNTFS", DISPID_OVDiskInfo_IsNTFS);
+    show(L"txtISRAMDISK", DISPID_OVDiskInfo_IsRamDisk);
+    show(L"txtISREMOTE", DISPID_OVDiskInfo_IsRemote);
+    show(L"txtISREMOVABLE", DISPID_OVDiskInfo_IsRemovable);
 }
 
 void handlers(DemoForm& demo, HandlerMap& map) {

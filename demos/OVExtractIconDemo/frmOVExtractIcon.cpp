@@ -38,8 +38,6 @@ const ControlSpec controls[] = {
     rows::closeButton(6960, 5835).tab(4),
 };
 
-constexpr int FileName = 0, Count = 1, Extract = 2;
-
 void drawIcon(DemoForm& demo) {
     // Errors are ignored here: the label and the cleared box stay as they are.
     FormControl& scroll = demo[L"IconScroll"];
@@ -48,7 +46,7 @@ void drawIcon(DemoForm& demo) {
     picture.cls();
     try {
         HDC dc = picture.hdc();
-        demo.control().call(method(Extract),
+        demo.control().call(DISPID_OVExtractIcon_Extract,
                             {longValue(scroll.value()), longValue(ov32x32),
                              longValue(static_cast<long>(reinterpret_cast<INT_PTR>(dc))), longValue(1), longValue(1)});
     } catch (const RuntimeError&) {
@@ -58,8 +56,8 @@ void drawIcon(DemoForm& demo) {
 
 void fileChosen(DemoForm& demo) {
     FormControl& files = demo[L"File1"];
-    demo.control().put(property(FileName), textValue(files.path() + L"\\" + files.fileName()));
-    long count = runtime::toLong(*demo.control().call(method(Count)).get());
+    demo.control().put(DISPID_OVExtractIcon_FileName, textValue(files.path() + L"\\" + files.fileName()));
+    long count = runtime::toLong(*demo.control().call(DISPID_OVExtractIcon_Count).get());
     FormControl& scroll = demo[L"IconScroll"];
     if (count > 0) {
         demo[L"lblIconsCount"].setText(L"Specify the Icon you want to display (1 to " + std::to_wstring(count) + L"):");

@@ -48,11 +48,6 @@ const ControlSpec controls[] = {
     rows::closeButton(6000, 3660).tab(3),
 };
 
-constexpr int FolderSelect = 0;
-constexpr DISPID Item = DISPID_VALUE;
-constexpr DISPID Count = 0x68030000;
-constexpr DISPID TheUserSelected = 0x40030000, PhysicalLocation = 0x40030001;
-
 // The form's OVFolderSelect object, created at its first use.
 const LateBound& folderSelect(DemoForm& demo) {
     LateBound& object = demo.variable(L"folderSelect");
@@ -69,17 +64,17 @@ void chosen(DemoForm& demo) {
     for (const Entry& entry : entries) {
         // Each comparison reads the combo box's text again.
         if (demo[L"cboSel"].text() != entry.text) continue;
-        Variant result = folderSelect(demo).call(method(FolderSelect),
+        Variant result = folderSelect(demo).call(DISPID_OVFolderSelect_FolderSelect,
                                              {longValue(entry.root), textValue(L"Please choose a folder.")});
         LateBound& choices = demo.variable(L"choices");
         choices = objectIn(result);
         // Every earlier choice is still in the collection: the boxes end on the latest.
-        long count = runtime::toLong(*choices.get(Count).get());
+        long count = runtime::toLong(*choices.get(DISPID_OVFolderSelectValues_Count).get());
         for (long i = 1; i <= count; ++i) {
-            Variant record = choices.call(Item, {longValue(i)});
+            Variant record = choices.call(DISPID_OVFolderSelectValues_Item, {longValue(i)});
             LateBound value = objectIn(record);
-            demo[L"txtPhys"].setText(displayText(*value.get(PhysicalLocation).get()));
-            demo[L"txtUser"].setText(displayText(*value.get(TheUserSelected).get()));
+            demo[L"txtPhys"].setText(displayText(*value.get(DISPID_OVFolderSelectValue_PhysicalLocation).get()));
+            demo[L"txtUser"].setText(displayText(*value.get(DISPID_OVFolderSelectValue_TheUserSelected).get()));
         }
         return;
     }

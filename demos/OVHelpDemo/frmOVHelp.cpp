@@ -30,20 +30,18 @@ const ControlSpec controls[] = {
     rows::closeButton(6120, 3795).tab(4),
 };
 
-constexpr int RunHtmlHelp = 0, RunWinHelp = 1;
-
 Variant windowOf(DemoForm& demo) {
     return longValue(static_cast<long>(reinterpret_cast<INT_PTR>(demo.form().hwnd())));
 }
 
 void handlers(DemoForm& demo, HandlerMap& map) {
     map.push_back({L"cmdCHM", Event::Click, [&demo](EventArgs&) {
-                       demo.control().call(method(RunHtmlHelp),
+                       demo.control().call(DISPID_OVHelp_RunHtmlHelp,
                                            {windowOf(demo), textValue(demo[L"txtCHM"].text()),
                                             longValue(ovHH_DISPLAY_TOPIC)});
                    }});
     map.push_back({L"cmdHLP", Event::Click, [&demo](EventArgs&) {
-                       demo.control().call(method(RunWinHelp),
+                       demo.control().call(DISPID_OVHelp_RunWinHelp,
                                            {windowOf(demo), textValue(demo[L"txtHLP"].text()),
                                             longValue(ovHELP_FORCEFILE)});
                    }});

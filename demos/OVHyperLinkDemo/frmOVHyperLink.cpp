@@ -1,4 +1,5 @@
 #include "frmOVHyperLink.h"
+#include "frame/OrvaneSuite_h.h"
 
 namespace orvane::demo {
 
@@ -31,15 +32,14 @@ const ControlSpec controls[] = {
     rows::closeButton(5280, 2655).tab(0),
 };
 
-constexpr int GoUrl = 0, SendMail = 1;
 constexpr Color hover = 0xFF0000;
 
 void handlers(DemoForm& demo, HandlerMap& map) {
     map.push_back({L"lblWebsite", Event::Click, [&demo](EventArgs&) {
-                       demo.control().call(method(GoUrl), {textValue(website)});
+                       demo.control().call(DISPID_OVHyperLink_GoUrl, {textValue(website)});
                    }});
     map.push_back({L"lblEMail", Event::Click, [&demo](EventArgs&) {
-                       demo.control().call(method(SendMail), {textValue(supportMail)});
+                       demo.control().call(DISPID_OVHyperLink_SendMail, {textValue(supportMail)});
                    }});
     map.push_back({L"lblWebsite", Event::MouseMove, [&demo](EventArgs&) { demo[L"lblWebsite"].setForeColor(hover); }});
     map.push_back({L"lblEMail", Event::MouseMove, [&demo](EventArgs&) { demo[L"lblEMail"].setForeColor(hover); }});

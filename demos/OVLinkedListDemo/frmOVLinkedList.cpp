@@ -1,6 +1,7 @@
 #include "frmOVLinkedList.h"
 
 #include "common/DisplayText.h"
+#include "frame/OrvaneSuite_h.h"
 
 namespace orvane::demo {
 
@@ -30,19 +31,17 @@ const ControlSpec controls[] = {
     rows::closeButton(5040, 3405).tab(4),
 };
 
-constexpr int Count = 10, Add = 12, RemoveAll = 14;
-
-void showCount(DemoForm& demo) { demo[L"txtCount"].setText(displayText(*demo.control().call(method(Count)).get())); }
+void showCount(DemoForm& demo) { demo[L"txtCount"].setText(displayText(*demo.control().call(DISPID_OVLinkedList_Count).get())); }
 
 void handlers(DemoForm& demo, HandlerMap& map) {
     map.push_back({L"cmdAdd", Event::Click, [&demo](EventArgs&) {
                        // Neither Before nor After: appended.
-                       demo.control().call(method(Add), {textValue(demo[L"txtAdd"].text())});
+                       demo.control().call(DISPID_OVLinkedList_Add, {textValue(demo[L"txtAdd"].text())});
                        showCount(demo);
                        demo[L"txtAdd"].setText(L"");
                    }});
     map.push_back({L"cmdRemoveAll", Event::Click, [&demo](EventArgs&) {
-                       demo.control().call(method(RemoveAll));
+                       demo.control().call(DISPID_OVLinkedList_RemoveAll);
                        showCount(demo);
                    }});
 }

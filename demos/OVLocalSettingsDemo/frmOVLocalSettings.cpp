@@ -1,6 +1,7 @@
 #include "frmOVLocalSettings.h"
 
 #include "common/ReadOut.h"
+#include "frame/OrvaneSuite_h.h"
 
 namespace orvane::demo {
 
@@ -51,11 +52,11 @@ const ControlSpec controls[] = {
 
 // Read-only properties of the control.
 const ReadOut readOuts[] = {
-    {L"txtCountry", property(4)},     {L"txtCurrency", property(7)},   {L"txtData", property(12)},
-    {L"txtDecimal", property(8)},     {L"txtLangName", property(3)},   {L"txtNative", property(2)},
-    {L"txtNegative", property(0)},    {L"txtNumber", property(10)},    {L"txtPositive", property(1)},
-    {L"txtSysLangID", property(6)},   {L"txtSysLangName", property(5)}, {L"txtThousand", property(9)},
-    {L"txtTime", property(11)},
+    {L"txtCountry", DISPID_OVLocaleSettings_Country},     {L"txtCurrency", DISPID_OVLocaleSettings_CurrencySpecifier},   {L"txtData", DISPID_OVLocaleSettings_DateFormat},
+    {L"txtDecimal", DISPID_OVLocaleSettings_DecimalSpecifier},     {L"txtLangName", DISPID_OVLocaleSettings_LanguageName},   {L"txtNative", DISPID_OVLocaleSettings_NativeCountryName},
+    {L"txtNegative", DISPID_OVLocaleSettings_NegativeSign},    {L"txtNumber", DISPID_OVLocaleSettings_NumberFormat},    {L"txtPositive", DISPID_OVLocaleSettings_PositiveSign},
+    {L"txtSysLangID", DISPID_OVLocaleSettings_SysLanguageID},   {L"txtSysLangName", DISPID_OVLocaleSettings_SysLanguageName}, {L"txtThousand", DISPID_OVLocaleSettings_ThousandSpecifier},
+    {L"txtTime", DISPID_OVLocaleSettings_TimeFormat},
 };
 
 void handlers(DemoForm& demo, HandlerMap& map) {

@@ -1,6 +1,7 @@
 #include "frmOVMath.h"
 
 #include "common/DisplayText.h"
+#include "frame/OrvaneSuite_h.h"
 #include "frame/automation/Runtime.h"
 
 namespace orvane::demo {
@@ -25,40 +26,38 @@ enum Argument { Ninety, NinetyAndThree, ZeroPointNine };
 
 struct Line {
     const wchar_t* text;
-    int member;
+    DISPID member;
     Argument argument;
 };
 
 // Inc and Dec show their Variant; the rest the text of a Double.
 const Line lines[] = {
-    {L"  Increment 90 is: ", 0, Ninety},
-    {L"  Decrement 90 is : ", 1, Ninety},
-    {L"  Floor 90 is: ", 5, Ninety},
-    {L"  Ceil 90 is: ", 4, Ninety},
-    {L"  Log10 90 is: ", 2, Ninety},
-    {L"  LogX 90,3 is: ", 3, NinetyAndThree},
-    {L"  ABS Floor 90 is: ", 7, Ninety},
-    {L"  ABS Ceil 90 is: ", 6, Ninety},
-    {L"  Arc Sine 0.9 is: ", 8, ZeroPointNine},
-    {L"  Arc Cosine 0.9 is: ", 9, ZeroPointNine},
-    {L"  Arc Tangent 0.9 is: ", 21, ZeroPointNine},
-    {L"  Arc Cotangent 90 is: ", 10, Ninety},
-    {L"  Arc Secant 90 is : ", 11, Ninety},
-    {L"  Arc Cosecant 90 is : ", 12, Ninety},
-    {L"  Hyperbolic Sine 90 is: ", 13, Ninety},
-    {L"  Hyperbolic Cosine 90 is: ", 14, Ninety},
-    {L"  Hyperbolic Tangent 90 is: ", 15, Ninety},
-    {L"  Hyperbolic Cotangent 90 is: ", 16, Ninety},
-    {L"  Hyperbolic Secant 90 is: ", 17, Ninety},
-    {L"  Hyperbolic Cosecant 90 is: ", 18, Ninety},
-    {L"  Hyperbolic Arc Sine 90: ", 19, Ninety},
-    {L"  Hyperbolic Arc Cosine 90 is: ", 20, Ninety},
-    {L"  Hyperbolic Arc Cotangent 90 is: ", 22, Ninety},
-    {L"  Hyperbolic Arc Secant 0.9 is: ", 23, ZeroPointNine},
-    {L"  Hyperbolic Arc Cosecant 90 is: ", 24, Ninety},
+    {L"  Increment 90 is: ", DISPID_OVMath_Inc, Ninety},
+    {L"  Decrement 90 is : ", DISPID_OVMath_Dec, Ninety},
+    {L"  Floor 90 is: ", DISPID_OVMath_Floor, Ninety},
+    {L"  Ceil 90 is: ", DISPID_OVMath_Ceil, Ninety},
+    {L"  Log10 90 is: ", DISPID_OVMath_Log10, Ninety},
+    {L"  LogX 90,3 is: ", DISPID_OVMath_LogX, NinetyAndThree},
+    {L"  ABS Floor 90 is: ", DISPID_OVMath_AbsFloor, Ninety},
+    {L"  ABS Ceil 90 is: ", DISPID_OVMath_AbsCeil, Ninety},
+    {L"  Arc Sine 0.9 is: ", DISPID_OVMath_ASin, ZeroPointNine},
+    {L"  Arc Cosine 0.9 is: ", DISPID_OVMath_ACos, ZeroPointNine},
+    {L"  Arc Tangent 0.9 is: ", DISPID_OVMath_ATanH, ZeroPointNine},
+    {L"  Arc Cotangent 90 is: ", DISPID_OVMath_ACot, Ninety},
+    {L"  Arc Secant 90 is : ", DISPID_OVMath_ASec, Ninety},
+    {L"  Arc Cosecant 90 is : ", DISPID_OVMath_ACsc, Ninety},
+    {L"  Hyperbolic Sine 90 is: ", DISPID_OVMath_SinH, Ninety},
+    {L"  Hyperbolic Cosine 90 is: ", DISPID_OVMath_CosH, Ninety},
+    {L"  Hyperbolic Tangent 90 is: ", DISPID_OVMath_TanH, Ninety},
+    {L"  Hyperbolic Cotangent 90 is: ", DISPID_OVMath_CotH, Ninety},
+    {L"  Hyperbolic Secant 90 is: ", DISPID_OVMath_SecH, Ninety},
+    {L"  Hyperbolic Cosecant 90 is: ", DISPID_OVMath_CscH, Ninety},
+    {L"  Hyperbolic Arc Sine 90: ", DISPID_OVMath_ASinH, Ninety},
+    {L"  Hyperbolic Arc Cosine 90 is: ", DISPID_OVMath_ACosH, Ninety},
+    {L"  Hyperbolic Arc Cotangent 90 is: ", DISPID_OVMath_ACotH, Ninety},
+    {L"  Hyperbolic Arc Secant 0.9 is: ", DISPID_OVMath_ASecH, ZeroPointNine},
+    {L"  Hyperbolic Arc Cosecant 90 is: ", DISPID_OVMath_ACscH, Ninety},
 };
-
-constexpr int Inc = 0, Dec = 1;
 
 std::vector<Variant> argumentsOf(Argument argument) {
     switch (argument) {
@@ -84,8 +83,8 @@ void handlers(DemoForm& demo, HandlerMap& map) {
 std::vector<std::wstring> mathDemoLines(const LateBound& math) {
     std::vector<std::wstring> printed;
     for (const Line& line : lines) {
-        Variant result = math.call(method(line.member), argumentsOf(line.argument));
-        std::wstring text = line.member == Inc || line.member == Dec
+        Variant result = math.call(line.member, argumentsOf(line.argument));
+        std::wstring text = line.member == DISPID_OVMath_Inc || line.member == DISPID_OVMath_Dec
                                 ? displayText(*result.get())
                                 : runtime::textOf(runtime::toDouble(*result.get())).c_str();
         printed.push_back(line.text + text);

@@ -1,6 +1,7 @@
 #include "frmOVMemory.h"
 
 #include "common/ReadOut.h"
+#include "frame/OrvaneSuite_h.h"
 
 namespace orvane::demo {
 
@@ -49,12 +50,12 @@ const ControlSpec controls[] = {
 };
 
 const ReadOut readOuts[] = {
-    {L"txtAllocationGranularity", method(10)},    {L"txtAvailablePageFile", method(0)},
-    {L"txtAvailablePhysical", method(1)},         {L"txtAvailableVirtual", method(2)},
-    {L"txtMaximumApplicationAddress", method(8)}, {L"txtMinimumApplicationAddress", method(9)},
-    {L"txtPageSize", method(11)},                 {L"txtTotalPageFile", method(5)},
-    {L"txtTotalPhysical", method(6)},             {L"txtTotalVirtual", method(7)},
-    {L"txtLength", method(3)},                    {L"txtMemoryLoad", method(4)},
+    {L"txtAllocationGranularity", DISPID_OVMemory_AllocationGranularity},    {L"txtAvailablePageFile", DISPID_OVMemory_AvailablePageFile},
+    {L"txtAvailablePhysical", DISPID_OVMemory_AvailablePhysical},         {L"txtAvailableVirtual", DISPID_OVMemory_AvailableVirtual},
+    {L"txtMaximumApplicationAddress", DISPID_OVMemory_MaximumApplicationAddress}, {L"txtMinimumApplicationAddress", DISPID_OVMemory_MinimumApplicationAddress},
+    {L"txtPageSize", DISPID_OVMemory_PageSize},                 {L"txtTotalPageFile", DISPID_OVMemory_TotalPageFile},
+    {L"txtTotalPhysical", DISPID_OVMemory_TotalPhysical},             {L"txtTotalVirtual", DISPID_OVMemory_TotalVirtual},
+    {L"txtLength", DISPID_OVMemory_Length},                    {L"txtMemoryLoad", DISPID_OVMemory_MemoryLoad},
 };
 
 void handlers(DemoForm& demo, HandlerMap& map) {

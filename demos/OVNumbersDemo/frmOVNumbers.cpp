@@ -59,32 +59,33 @@ const ControlSpec controls[] = {
     rows::closeButton(6465, 6165).tab(8),
 };
 
-// The conversion members by their number in the catalogue.
-int conversionMember(const std::wstring& name) {
-    struct Row { const wchar_t* name; int n; };
+// The conversion members by the name the list shows.
+DISPID conversionMember(const std::wstring& name) {
+    struct Row { const wchar_t* name; DISPID member; };
+#define CONVERSION(name) {L## #name, DISPID_OVNumbers_##name}
     static const Row members[] = {
-        {L"BinToOct", 0}, {L"BinToHex", 1}, {L"BinToDec", 2}, {L"OctToBin", 3}, {L"OctToHex", 4}, {L"OctToDec", 5},
-        {L"DecToBin", 6}, {L"DecToOct", 7}, {L"DecToHex", 8}, {L"HexToBin", 9}, {L"HexToOct", 10}, {L"HexToDec", 11},
+        CONVERSION(BinToOct), CONVERSION(BinToHex), CONVERSION(BinToDec), CONVERSION(OctToBin),
+        CONVERSION(OctToHex), CONVERSION(OctToDec), CONVERSION(DecToBin), CONVERSION(DecToOct),
+        CONVERSION(DecToHex), CONVERSION(HexToBin), CONVERSION(HexToOct), CONVERSION(HexToDec),
     };
+#undef CONVERSION
     for (const auto& row : members) {
-        if (name == row.name) return row.n;
+        if (name == row.name) return row.member;
     }
-    return -1;
+    return DISPID_UNKNOWN;
 }
-
-constexpr int GenerateRandomID = 12;
 
 void convert(DemoForm& demo) {
     std::wstring conversion = demo[L"ddConversion"].text();
-    int member = conversionMember(conversion);
-    if (member < 0) return;
+    DISPID member = conversionMember(conversion);
+    if (member == DISPID_UNKNOWN) return;
     std::wstring input = demo[L"txtToConvert"].text();
     // Hexadecimal input goes as typed; the others through CLng, so binary and octal
     // lose their leading zeros and more than ten binary digits overflow here.
     Variant argument = conversion.starts_with(L"Hex")
                            ? textValue(input)
                            : longValue(runtime::toLong(*textValue(input).get()));
-    Variant result = demo.control().call(method(member), {argument});
+    Variant result = demo.control().call(member, {argument});
     demo[L"txtConversion"].setText(displayText(*result.get()));
 }
 
@@ -97,7 +98,7 @@ void generateRandomId(DemoForm& demo) {
     else if (system == L"Hexidecimal") base = ovHexidecimalBase;
     else if (system == L"AlphaNumeric") base = ovAlphaNumericBase;
     if (base < 0) return;
-    Variant result = demo.control().call(method(GenerateRandomID),
+    Variant result = demo.control().call(DISPID_OVNumbers_GenerateRandomID,
                                          {textValue(demo[L"txtNumDigits"].text()), longValue(base)});
     demo[L"txtRandomID"].setText(displayText(*result.get()));
 }

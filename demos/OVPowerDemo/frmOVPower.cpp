@@ -1,6 +1,7 @@
 #include "frmOVPower.h"
 
 #include "common/ReadOut.h"
+#include "frame/OrvaneSuite_h.h"
 
 namespace orvane::demo {
 
@@ -53,21 +54,19 @@ const ControlSpec controls[] = {
     rows::closeButton(7200, 4725).tab(16),
 };
 
-constexpr int Hibernate = 0, Suspend = 1;
-
 const ReadOut readOuts[] = {
-    {L"txtAC", method(8)},        {L"txtCharging", method(11)}, {L"txtCritical", method(12)},
-    {L"txtFull", method(10)},     {L"txtHiber", method(5)},     {L"txtHibernate", method(13)},
-    {L"txtLow", method(9)},       {L"txtPower", method(7)},     {L"txtShutDown", method(15)},
-    {L"txtSleep", method(6)},     {L"txtSpin", method(2)},      {L"txtSuspend", method(14)},
-    {L"txtThermal", method(3)},   {L"txtWake", method(4)},
+    {L"txtAC", DISPID_OVPower_ACPowerExists},        {L"txtCharging", DISPID_OVPower_BatteryIsCharging}, {L"txtCritical", DISPID_OVPower_BatteryIsCritical},
+    {L"txtFull", DISPID_OVPower_BatteryIsFull},     {L"txtHiber", DISPID_OVPower_HiberFilePresent},     {L"txtHibernate", DISPID_OVPower_IsPowerHibernateAllowed},
+    {L"txtLow", DISPID_OVPower_BatteryIsLow},       {L"txtPower", DISPID_OVPower_PowerButtonPresent},     {L"txtShutDown", DISPID_OVPower_IsPowerShutdownAllowed},
+    {L"txtSleep", DISPID_OVPower_SleepButtonPresent},     {L"txtSpin", DISPID_OVPower_DiskSpinDown},      {L"txtSuspend", DISPID_OVPower_IsPowerSuspendAllowed},
+    {L"txtThermal", DISPID_OVPower_ThermalControl},   {L"txtWake", DISPID_OVPower_WakeSupport},
 };
 
 void handlers(DemoForm& demo, HandlerMap& map) {
     map.push_back({nullptr, Event::Load, [&demo](EventArgs&) { fillReadOuts(demo, readOuts); }});
     // Neither refreshes the read-outs.
-    map.push_back({L"cmdHibernate", Event::Click, [&demo](EventArgs&) { demo.control().call(method(Hibernate)); }});
-    map.push_back({L"cmdSuspend", Event::Click, [&demo](EventArgs&) { demo.control().call(method(Suspend)); }});
+    map.push_back({L"cmdHibernate", Event::Click, [&demo](EventArgs&) { demo.control().call(DISPID_OVPower_Hibernate); }});
+    map.push_back({L"cmdSuspend", Event::Click, [&demo](EventArgs&) { demo.control().call(DISPID_OVPower_Suspend); }});
 }
 
 }  // namespace

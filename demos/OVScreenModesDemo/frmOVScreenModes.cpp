@@ -1,6 +1,7 @@
 #include "frmOVScreenModes.h"
 
 #include "common/DisplayText.h"
+#include "frame/OrvaneSuite_h.h"
 
 namespace orvane::demo {
 
@@ -36,11 +37,9 @@ const ControlSpec controls[] = {
     rows::closeButton(5280, 3450).tab(4),
 };
 
-constexpr int ColorBits = 0, ScreenHeight = 1, ScreenWidth = 2, ChangeDisplay = 4;
-
 void showSize(DemoForm& demo) {
-    demo[L"txtHeight"].setText(displayText(*demo.control().call(method(ScreenHeight)).get()));
-    demo[L"txtWidth"].setText(displayText(*demo.control().call(method(ScreenWidth)).get()));
+    demo[L"txtHeight"].setText(displayText(*demo.control().call(DISPID_OVScreenModes_ScreenHeight).get()));
+    demo[L"txtWidth"].setText(displayText(*demo.control().call(DISPID_OVScreenModes_ScreenWidth).get()));
 }
 
 void modeChosen(DemoForm& demo) {
@@ -48,7 +47,7 @@ void modeChosen(DemoForm& demo) {
     for (long position = 0; position < static_cast<long>(std::size(modes)); ++position) {
         if (chosen != modes[position]) continue;
         // The result is not looked at: the read-outs show what the display took.
-        demo.control().call(method(ChangeDisplay), {longValue(position)});
+        demo.control().call(DISPID_OVScreenModes_ChangeDisplay, {longValue(position)});
         showSize(demo);
         return;
     }
@@ -56,7 +55,7 @@ void modeChosen(DemoForm& demo) {
 
 void handlers(DemoForm& demo, HandlerMap& map) {
     map.push_back({nullptr, Event::Load, [&demo](EventArgs&) {
-                       demo[L"txtbit"].setText(displayText(*demo.control().call(method(ColorBits)).get()) + L"bits");
+                       demo[L"txtbit"].setText(displayText(*demo.control().call(DISPID_OVScreenModes_ColorBits).get()) + L"bits");
                        showSize(demo);
                    }});
     map.push_back({L"cboModes", Event::Click, [&demo](EventArgs&) { modeChosen(demo); }});

@@ -38,12 +38,10 @@ const ControlSpec controls[] = {
     timer(L"Timer1", 5000),
 };
 
-constexpr int SplashStyle = 2, ShowSplash = 13, HideSplash = 14;
-
 void showStyle(DemoForm& demo, long style) {
     demo[L"Timer1"].setInterval(5000);
-    demo.control().put(property(SplashStyle), longValue(style));
-    demo.control().call(method(ShowSplash));
+    demo.control().put(DISPID_OVSplashScreen_SplashStyle, longValue(style));
+    demo.control().call(DISPID_OVSplashScreen_ShowSplash);
 }
 
 void handlers(DemoForm& demo, HandlerMap& map) {
@@ -59,7 +57,7 @@ void handlers(DemoForm& demo, HandlerMap& map) {
         map.push_back({button.name, Event::Click, [&demo, style](EventArgs&) { showStyle(demo, style); }});
     }
     // Ticks on for as long as the program runs, splash or no splash.
-    map.push_back({L"Timer1", Event::Timer, [&demo](EventArgs&) { demo.control().call(method(HideSplash)); }});
+    map.push_back({L"Timer1", Event::Timer, [&demo](EventArgs&) { demo.control().call(DISPID_OVSplashScreen_HideSplash); }});
 }
 
 }  // namespace

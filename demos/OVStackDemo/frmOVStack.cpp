@@ -1,6 +1,7 @@
 #include "frmOVStack.h"
 
 #include "common/DisplayText.h"
+#include "frame/OrvaneSuite_h.h"
 #include "frame/forms/Program.h"
 #include "frame/automation/Runtime.h"
 
@@ -36,28 +37,26 @@ const ControlSpec controls[] = {
     rows::closeButton(4875, 3930).tab(7),
 };
 
-constexpr int Push = 0, Pop = 1, Peek = 2, Count = 3;
-
-void showCount(DemoForm& demo) { demo[L"txtCount"].setText(displayText(*demo.control().call(method(Count)).get())); }
+void showCount(DemoForm& demo) { demo[L"txtCount"].setText(displayText(*demo.control().call(DISPID_OVStack_Count).get())); }
 
 // Pop and Peek: on an empty stack a message box and nothing else changes.
-void take(DemoForm& demo, int member, const wchar_t* box) {
-    if (runtime::equals(*demo.control().call(method(Count)).get(), *longValue(0).get())) {
+void take(DemoForm& demo, DISPID member, const wchar_t* box) {
+    if (runtime::equals(*demo.control().call(DISPID_OVStack_Count).get(), *longValue(0).get())) {
         msgBox(L"Stack is Empty.", MB_OK | MB_ICONINFORMATION, L"Empty...");
         return;
     }
-    demo[box].setText(displayText(*demo.control().call(method(member)).get()));
+    demo[box].setText(displayText(*demo.control().call(member).get()));
     showCount(demo);
 }
 
 void handlers(DemoForm& demo, HandlerMap& map) {
     map.push_back({L"cmdPush", Event::Click, [&demo](EventArgs&) {
-                       demo.control().call(method(Push), {textValue(demo[L"txtPush"].text())});
+                       demo.control().call(DISPID_OVStack_Push, {textValue(demo[L"txtPush"].text())});
                        demo[L"txtPush"].setText(L"");
                        showCount(demo);
                    }});
-    map.push_back({L"cmdPop", Event::Click, [&demo](EventArgs&) { take(demo, Pop, L"txtPop"); }});
-    map.push_back({L"cmdPeek", Event::Click, [&demo](EventArgs&) { take(demo, Peek, L"txtPeek"); }});
+    map.push_back({L"cmdPop", Event::Click, [&demo](EventArgs&) { take(demo, DISPID_OVStack_Pop, L"txtPop"); }});
+    map.push_back({L"cmdPeek", Event::Click, [&demo](EventArgs&) { take(demo, DISPID_OVStack_Peek, L"txtPeek"); }});
 }
 
 }  // namespace

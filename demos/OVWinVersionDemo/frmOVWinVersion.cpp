@@ -1,6 +1,7 @@
 #include "frmOVWinVersion.h"
 
 #include "common/ReadOut.h"
+#include "frame/OrvaneSuite_h.h"
 
 namespace orvane::demo {
 
@@ -48,10 +49,10 @@ const ControlSpec controls[] = {
 };
 
 const ReadOut readOuts[] = {
-    {L"txtPlatform", method(5)}, {L"txtMajor", method(2)},  {L"txtMinor", method(3)},  {L"txtBuild", method(4)},
-    {L"txtExtraInfo", method(7)}, {L"txtWin2K", method(13)}, {L"txtWin32", method(8)},  {L"txtWin95", method(9)},
-    {L"txtWin98", method(10)},   {L"txtWinME", method(11)}, {L"txtWinNT", method(12)}, {L"txtWinXP", method(14)},
-    {L"txtSystem", method(6)},
+    {L"txtPlatform", DISPID_OVWinVersion_OperatingPlatform}, {L"txtMajor", DISPID_OVWinVersion_MajorVersion},  {L"txtMinor", DISPID_OVWinVersion_MinorVersion},  {L"txtBuild", DISPID_OVWinVersion_BuildNumber},
+    {L"txtExtraInfo", DISPID_OVWinVersion_ExtraInfo}, {L"txtWin2K", DISPID_OVWinVersion_IsWindows2K}, {L"txtWin32", DISPID_OVWinVersion_IsWindows32},  {L"txtWin95", DISPID_OVWinVersion_IsWindows95},
+    {L"txtWin98", DISPID_OVWinVersion_IsWindows98},   {L"txtWinME", DISPID_OVWinVersion_IsWindowsME}, {L"txtWinNT", DISPID_OVWinVersion_IsWindowsNT}, {L"txtWinXP", DISPID_OVWinVersion_IsWindowsXP},
+    {L"txtSystem", DISPID_OVWinVersion_OperatingSystem},
 };
 
 void handlers(DemoForm& demo, HandlerMap& map) {

@@ -13,10 +13,6 @@
 
 namespace orvane::demo {
 
-// Dispatch identifiers as the catalogue numbers them.
-constexpr DISPID method(int n) { return static_cast<DISPID>(0x60030000 + n); }
-constexpr DISPID property(int n) { return static_cast<DISPID>(0x68030000 + n); }
-
 class LateBound {
 public:
     LateBound() = default;

@@ -13,6 +13,7 @@
 
 #include "common/LateBound.h"
 #include "common/Screenshot.h"
+#include "frame/OrvaneSuite_h.h"
 #include "frame/host/ControlSite.h"
 #include "frame/host/MemoryPropertyBag.h"
 
@@ -170,13 +171,13 @@ int wmain(int argc, wchar_t** argv) {
         for (long style = 0; style < 5; ++style) {
             bool saved = splash && captureShown(
                                        [&] {
-                                           splash.put(property(2), longValue(style));
-                                           splash.call(method(13));
+                                           splash.put(DISPID_OVSplashScreen_SplashStyle, longValue(style));
+                                           splash.call(DISPID_OVSplashScreen_ShowSplash);
                                        },
                                        out + L"\\" + splashNames[style] + L".png", false);
             if (splash) {
                 try {
-                    splash.call(method(14));
+                    splash.call(DISPID_OVSplashScreen_HideSplash);
                 } catch (...) {
                 }
             }
@@ -193,8 +194,8 @@ int wmain(int argc, wchar_t** argv) {
         for (long style = 0; style < 2; ++style) {
             bool saved = about && captureShown(
                                       [&] {
-                                          about.put(property(13), longValue(style));
-                                          about.call(method(14));
+                                          about.put(DISPID_OVAboutBox_AboutStyle, longValue(style));
+                                          about.call(DISPID_OVAboutBox_ShowAbout);
                                       },
                                       out + L"\\" + aboutNames[style] + L".png", true);
             std::wprintf(L"%ls %ls\n", saved ? L"saved  " : L"MISSING", aboutNames[style]);

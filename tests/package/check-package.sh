@@ -25,7 +25,7 @@ else
 fi
 
 # Layout.
-expected="include/OrvaneSuite_h.h include/OrvaneSuite_i.c lib/TVOrvaneSuite.tlb
+expected="include/OrvaneSuite_h.h include/OrvaneSuiteDispIds.h include/OrvaneSuite_i.c lib/TVOrvaneSuite.tlb
   lib/cmake/OrvaneSuite/OrvaneSuiteConfig.cmake lib/cmake/OrvaneSuite/OrvaneSuiteConfigVersion.cmake
   doc/index.html doc/OVNumbers.html doc/OVRegistryHKeyConstants.html
   register-machine.cmd register-user.cmd unregister-machine.cmd unregister-user.cmd
