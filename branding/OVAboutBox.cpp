@@ -1,11 +1,9 @@
 #include "branding/OVAboutBox.h"
 
-#include <cstring>
 #include <vector>
 
 #include "branding/BrandingPictures.h"
 #include "branding/BrandingResources.h"
-#include "branding/MemberIds.h"
 #include "branding/forms/frmAbout2000.h"
 #include "branding/forms/frmAboutStandard.h"
 #include "frame/automation/Runtime.h"
@@ -32,34 +30,35 @@ constexpr const wchar_t* defaultProductName = L"OrvaneAboutBox";
 constexpr const wchar_t* defaultProductVersion = L"Version 1.22";
 constexpr int facePixels = 48;
 
-DISPID id(const wchar_t* name) { return branding::memberId(IID__OVAboutBox, name); }
-
-bool named(const PersistedProperty& row, const wchar_t* name) { return std::wcscmp(row.name, name) == 0; }
-
-Variant textVariant(const Bstr& text) { return runtime::makeText(runtime::bstrText(text.get())); }
-
 }  // namespace
 
 OVAboutBox::OVAboutBox() : face_(branding::iconPicture(IDI_ABOUT_FACE, facePixels)) {}
 
-PersistedTable OVAboutBox::persistedProperties() {
-    static const std::vector<PersistedProperty> table = {
-        PersistedProperty::number(L"AboutStyle", id(L"AboutStyle"), ovAboutStandard),
-        PersistedProperty::text(L"Copyright", id(L"Copyright"), defaultCopyright),
-        PersistedProperty::text(L"CopyrightWarning", id(L"CopyrightWarning"), defaultCopyrightWarning),
-        PersistedProperty::text(L"ProductDescription", id(L"ProductDescription"), defaultDescription),
-        PersistedProperty::picture(L"ProductLogo", id(L"ProductLogo")),
-        PersistedProperty::text(L"ProductName", id(L"ProductName"), defaultProductName),
-        PersistedProperty::text(L"ProductVersion", id(L"ProductVersion"), defaultProductVersion),
-        PersistedProperty::number(L"ProductNameColor", id(L"ProductNameColor"), 0),
-        PersistedProperty::number(L"CopyrightColor", id(L"CopyrightColor"), 0),
-        PersistedProperty::number(L"CopyrightWarningColor", id(L"CopyrightWarningColor"), 0),
-        PersistedProperty::number(L"ProductDescriptionColor", id(L"ProductDescriptionColor"), 0),
-        PersistedProperty::number(L"ProductVersionColor", id(L"ProductVersionColor"), 0),
-        PersistedProperty::text(L"WebsiteUrl", id(L"WebsiteUrl"), defaultWebsiteUrl),
-        PersistedProperty::text(L"Mailto", id(L"Mailto"), defaultMailto),
+const PersistedBinding<AboutBoxState>& OVAboutBox::persistedBinding() {
+    using Bound = PersistedBinding<AboutBoxState>;
+    static const Bound binding = {
+        Bound::bind(L"AboutStyle", DISPID_OVAboutBox_AboutStyle, &AboutBoxState::aboutStyle, ovAboutStandard),
+        Bound::bind(L"Copyright", DISPID_OVAboutBox_Copyright, &AboutBoxState::copyright, defaultCopyright),
+        Bound::bind(L"CopyrightWarning", DISPID_OVAboutBox_CopyrightWarning, &AboutBoxState::copyrightWarning,
+                    defaultCopyrightWarning),
+        Bound::bind(L"ProductDescription", DISPID_OVAboutBox_ProductDescription,
+                    &AboutBoxState::productDescription, defaultDescription),
+        Bound::bind(L"ProductLogo", DISPID_OVAboutBox_ProductLogo, &AboutBoxState::productLogo),
+        Bound::bind(L"ProductName", DISPID_OVAboutBox_ProductName, &AboutBoxState::productName, defaultProductName),
+        Bound::bind(L"ProductVersion", DISPID_OVAboutBox_ProductVersion, &AboutBoxState::productVersion,
+                    defaultProductVersion),
+        Bound::bind(L"ProductNameColor", DISPID_OVAboutBox_ProductNameColor, &AboutBoxState::productNameColor, 0),
+        Bound::bind(L"CopyrightColor", DISPID_OVAboutBox_CopyrightColor, &AboutBoxState::copyrightColor, 0),
+        Bound::bind(L"CopyrightWarningColor", DISPID_OVAboutBox_CopyrightWarningColor,
+                    &AboutBoxState::copyrightWarningColor, 0),
+        Bound::bind(L"ProductDescriptionColor", DISPID_OVAboutBox_ProductDescriptionColor,
+                    &AboutBoxState::productDescriptionColor, 0),
+        Bound::bind(L"ProductVersionColor", DISPID_OVAboutBox_ProductVersionColor,
+                    &AboutBoxState::productVersionColor, 0),
+        Bound::bind(L"WebsiteUrl", DISPID_OVAboutBox_WebsiteUrl, &AboutBoxState::websiteUrl, defaultWebsiteUrl),
+        Bound::bind(L"Mailto", DISPID_OVAboutBox_Mailto, &AboutBoxState::mailto, defaultMailto),
     };
-    return table;
+    return binding;
 }
 
 std::span<const CLSID> OVAboutBox::propertyPageIds() noexcept {
@@ -67,57 +66,10 @@ std::span<const CLSID> OVAboutBox::propertyPageIds() noexcept {
     return pages;
 }
 
-Variant OVAboutBox::persistedValue(const PersistedProperty& row) const {
-    if (named(row, L"AboutStyle")) return runtime::makeLong(aboutStyle_);
-    if (named(row, L"Copyright")) return textVariant(copyright_);
-    if (named(row, L"CopyrightWarning")) return textVariant(copyrightWarning_);
-    if (named(row, L"ProductDescription")) return textVariant(productDescription_);
-    if (named(row, L"ProductLogo")) {
-        Variant value;
-        value->vt = VT_DISPATCH;
-        value->pdispVal = productLogo_.copy();
-        return value;
-    }
-    if (named(row, L"ProductName")) return textVariant(productName_);
-    if (named(row, L"ProductVersion")) return textVariant(productVersion_);
-    if (named(row, L"ProductNameColor")) return runtime::makeLong(productNameColor_);
-    if (named(row, L"CopyrightColor")) return runtime::makeLong(copyrightColor_);
-    if (named(row, L"CopyrightWarningColor")) return runtime::makeLong(copyrightWarningColor_);
-    if (named(row, L"ProductDescriptionColor")) return runtime::makeLong(productDescriptionColor_);
-    if (named(row, L"ProductVersionColor")) return runtime::makeLong(productVersionColor_);
-    if (named(row, L"WebsiteUrl")) return textVariant(websiteUrl_);
-    if (named(row, L"Mailto")) return textVariant(mailto_);
-    return Variant();
-}
-
-void OVAboutBox::assignPersisted(const PersistedProperty& row, const VARIANT& value) {
-    if (named(row, L"AboutStyle")) aboutStyle_ = runtime::toLong(value);
-    else if (named(row, L"Copyright")) copyright_ = runtime::toText(value);
-    else if (named(row, L"CopyrightWarning")) copyrightWarning_ = runtime::toText(value);
-    else if (named(row, L"ProductDescription")) productDescription_ = runtime::toText(value);
-    else if (named(row, L"ProductLogo")) {
-        const VARIANT& held = runtime::dereference(value);
-        ComPtr<IPictureDisp> picture;
-        if ((held.vt == VT_DISPATCH || held.vt == VT_UNKNOWN) && held.punkVal) {
-            held.punkVal->QueryInterface(IID_IPictureDisp, picture.putVoid());
-        }
-        productLogo_ = picture;
-    }
-    else if (named(row, L"ProductName")) productName_ = runtime::toText(value);
-    else if (named(row, L"ProductVersion")) productVersion_ = runtime::toText(value);
-    else if (named(row, L"ProductNameColor")) productNameColor_ = runtime::toLong(value);
-    else if (named(row, L"CopyrightColor")) copyrightColor_ = runtime::toLong(value);
-    else if (named(row, L"CopyrightWarningColor")) copyrightWarningColor_ = runtime::toLong(value);
-    else if (named(row, L"ProductDescriptionColor")) productDescriptionColor_ = runtime::toLong(value);
-    else if (named(row, L"ProductVersionColor")) productVersionColor_ = runtime::toLong(value);
-    else if (named(row, L"WebsiteUrl")) websiteUrl_ = runtime::toText(value);
-    else if (named(row, L"Mailto")) mailto_ = runtime::toText(value);
-}
-
 // A new control shows its own face as the logo (the store's default is Nothing).
 void OVAboutBox::initProperties() {
-    for (const PersistedProperty& row : persistedProperties()) assignPersisted(row, *defaultValue(row).get());
-    productLogo_ = face_;
+    persistedBinding().reset(state_);
+    state_.productLogo = face_;
 }
 
 void OVAboutBox::drawFace(HDC dc, const RECT& bounds) {
@@ -130,63 +82,63 @@ void OVAboutBox::drawFace(HDC dc, const RECT& bounds) {
 
 SIZE OVAboutBox::naturalSize() { return SIZE{facePixels, facePixels}; }
 
-STDMETHODIMP OVAboutBox::get_AboutStyle(long* result) { return getStored(aboutStyle_, result); }
+STDMETHODIMP OVAboutBox::get_AboutStyle(long* result) { return getStored(state_.aboutStyle, result); }
 STDMETHODIMP OVAboutBox::put_AboutStyle(OVAboutBoxConstants value) {
-    return setStored(aboutStyle_, value, id(L"AboutStyle"));
+    return setStored(state_.aboutStyle, value, DISPID_OVAboutBox_AboutStyle);
 }
-STDMETHODIMP OVAboutBox::get_WebsiteUrl(BSTR* result) { return getStored(websiteUrl_, result); }
-STDMETHODIMP OVAboutBox::put_WebsiteUrl(BSTR value) { return setStored(websiteUrl_, value, id(L"WebsiteUrl")); }
-STDMETHODIMP OVAboutBox::get_Mailto(BSTR* result) { return getStored(mailto_, result); }
-STDMETHODIMP OVAboutBox::put_Mailto(BSTR value) { return setStored(mailto_, value, id(L"Mailto")); }
-STDMETHODIMP OVAboutBox::get_Copyright(BSTR* result) { return getStored(copyright_, result); }
-STDMETHODIMP OVAboutBox::put_Copyright(BSTR value) { return setStored(copyright_, value, id(L"Copyright")); }
-STDMETHODIMP OVAboutBox::get_CopyrightWarning(BSTR* result) { return getStored(copyrightWarning_, result); }
+STDMETHODIMP OVAboutBox::get_WebsiteUrl(BSTR* result) { return getStored(state_.websiteUrl, result); }
+STDMETHODIMP OVAboutBox::put_WebsiteUrl(BSTR value) { return setStored(state_.websiteUrl, value, DISPID_OVAboutBox_WebsiteUrl); }
+STDMETHODIMP OVAboutBox::get_Mailto(BSTR* result) { return getStored(state_.mailto, result); }
+STDMETHODIMP OVAboutBox::put_Mailto(BSTR value) { return setStored(state_.mailto, value, DISPID_OVAboutBox_Mailto); }
+STDMETHODIMP OVAboutBox::get_Copyright(BSTR* result) { return getStored(state_.copyright, result); }
+STDMETHODIMP OVAboutBox::put_Copyright(BSTR value) { return setStored(state_.copyright, value, DISPID_OVAboutBox_Copyright); }
+STDMETHODIMP OVAboutBox::get_CopyrightWarning(BSTR* result) { return getStored(state_.copyrightWarning, result); }
 STDMETHODIMP OVAboutBox::put_CopyrightWarning(BSTR value) {
-    return setStored(copyrightWarning_, value, id(L"CopyrightWarning"));
+    return setStored(state_.copyrightWarning, value, DISPID_OVAboutBox_CopyrightWarning);
 }
-STDMETHODIMP OVAboutBox::get_ProductDescription(BSTR* result) { return getStored(productDescription_, result); }
+STDMETHODIMP OVAboutBox::get_ProductDescription(BSTR* result) { return getStored(state_.productDescription, result); }
 STDMETHODIMP OVAboutBox::put_ProductDescription(BSTR value) {
-    return setStored(productDescription_, value, id(L"ProductDescription"));
+    return setStored(state_.productDescription, value, DISPID_OVAboutBox_ProductDescription);
 }
 
 STDMETHODIMP OVAboutBox::get_ProductLogo(IPictureDisp** result) {
-    return call([&] { *required(result) = productLogo_.copy(); });
+    return call([&] { *required(result) = state_.productLogo.copy(); });
 }
 
 STDMETHODIMP OVAboutBox::putref_ProductLogo(IPictureDisp* value) {
     return call([&] {
-        productLogo_ = value;
-        propertyChanged(id(L"ProductLogo"));
+        state_.productLogo = value;
+        propertyChanged(DISPID_OVAboutBox_ProductLogo);
     });
 }
 
-STDMETHODIMP OVAboutBox::get_ProductName(BSTR* result) { return getStored(productName_, result); }
-STDMETHODIMP OVAboutBox::put_ProductName(BSTR value) { return setStored(productName_, value, id(L"ProductName")); }
-STDMETHODIMP OVAboutBox::get_ProductVersion(BSTR* result) { return getStored(productVersion_, result); }
+STDMETHODIMP OVAboutBox::get_ProductName(BSTR* result) { return getStored(state_.productName, result); }
+STDMETHODIMP OVAboutBox::put_ProductName(BSTR value) { return setStored(state_.productName, value, DISPID_OVAboutBox_ProductName); }
+STDMETHODIMP OVAboutBox::get_ProductVersion(BSTR* result) { return getStored(state_.productVersion, result); }
 STDMETHODIMP OVAboutBox::put_ProductVersion(BSTR value) {
-    return setStored(productVersion_, value, id(L"ProductVersion"));
+    return setStored(state_.productVersion, value, DISPID_OVAboutBox_ProductVersion);
 }
-STDMETHODIMP OVAboutBox::get_ProductNameColor(long* result) { return getStored(productNameColor_, result); }
+STDMETHODIMP OVAboutBox::get_ProductNameColor(long* result) { return getStored(state_.productNameColor, result); }
 STDMETHODIMP OVAboutBox::put_ProductNameColor(long value) {
-    return setStored(productNameColor_, value, id(L"ProductNameColor"));
+    return setStored(state_.productNameColor, value, DISPID_OVAboutBox_ProductNameColor);
 }
-STDMETHODIMP OVAboutBox::get_CopyrightColor(long* result) { return getStored(copyrightColor_, result); }
+STDMETHODIMP OVAboutBox::get_CopyrightColor(long* result) { return getStored(state_.copyrightColor, result); }
 STDMETHODIMP OVAboutBox::put_CopyrightColor(long value) {
-    return setStored(copyrightColor_, value, id(L"CopyrightColor"));
+    return setStored(state_.copyrightColor, value, DISPID_OVAboutBox_CopyrightColor);
 }
-STDMETHODIMP OVAboutBox::get_CopyrightWarningColor(long* result) { return getStored(copyrightWarningColor_, result); }
+STDMETHODIMP OVAboutBox::get_CopyrightWarningColor(long* result) { return getStored(state_.copyrightWarningColor, result); }
 STDMETHODIMP OVAboutBox::put_CopyrightWarningColor(long value) {
-    return setStored(copyrightWarningColor_, value, id(L"CopyrightWarningColor"));
+    return setStored(state_.copyrightWarningColor, value, DISPID_OVAboutBox_CopyrightWarningColor);
 }
 STDMETHODIMP OVAboutBox::get_ProductDescriptionColor(long* result) {
-    return getStored(productDescriptionColor_, result);
+    return getStored(state_.productDescriptionColor, result);
 }
 STDMETHODIMP OVAboutBox::put_ProductDescriptionColor(long value) {
-    return setStored(productDescriptionColor_, value, id(L"ProductDescriptionColor"));
+    return setStored(state_.productDescriptionColor, value, DISPID_OVAboutBox_ProductDescriptionColor);
 }
-STDMETHODIMP OVAboutBox::get_ProductVersionColor(long* result) { return getStored(productVersionColor_, result); }
+STDMETHODIMP OVAboutBox::get_ProductVersionColor(long* result) { return getStored(state_.productVersionColor, result); }
 STDMETHODIMP OVAboutBox::put_ProductVersionColor(long value) {
-    return setStored(productVersionColor_, value, id(L"ProductVersionColor"));
+    return setStored(state_.productVersionColor, value, DISPID_OVAboutBox_ProductVersionColor);
 }
 
 STDMETHODIMP OVAboutBox::ShowAbout() {
@@ -200,30 +152,30 @@ STDMETHODIMP OVAboutBox::ShowAbout() {
 
         forms::Form& form = forms::Form::instance(*definition);
         form.show();
-        const std::wstring name = runtime::bstrText(productName_.get());
+        const std::wstring name = runtime::bstrText(state_.productName.get());
         form.setCaption(L"About " + name);
         forms::FormControl& title = form.control(L"lblTitle");
         title.setText(name);
-        title.setForeColor(static_cast<forms::Color>(productNameColor_));
+        title.setForeColor(static_cast<forms::Color>(state_.productNameColor));
         forms::FormControl& version = form.control(L"lblVersion");
-        version.setText(runtime::bstrText(productVersion_.get()));
-        version.setForeColor(static_cast<forms::Color>(productVersionColor_));
+        version.setText(runtime::bstrText(state_.productVersion.get()));
+        version.setForeColor(static_cast<forms::Color>(state_.productVersionColor));
         forms::FormControl& mail = form.control(L"lblMail");
-        mail.setText(runtime::bstrText(mailto_.get()));
+        mail.setText(runtime::bstrText(state_.mailto.get()));
         mail.setAutoSize(true);
         forms::FormControl& url = form.control(L"lblUrl");
-        url.setText(runtime::bstrText(websiteUrl_.get()));
+        url.setText(runtime::bstrText(state_.websiteUrl.get()));
         url.setAutoSize(true);
         forms::FormControl& copyright = form.control(L"lblCopyright");
-        copyright.setText(runtime::bstrText(copyright_.get()));
-        copyright.setForeColor(static_cast<forms::Color>(copyrightColor_));
+        copyright.setText(runtime::bstrText(state_.copyright.get()));
+        copyright.setForeColor(static_cast<forms::Color>(state_.copyrightColor));
         forms::FormControl& description = form.control(L"lblDescription");
-        description.setText(runtime::bstrText(productDescription_.get()));
-        description.setForeColor(static_cast<forms::Color>(productDescriptionColor_));
+        description.setText(runtime::bstrText(state_.productDescription.get()));
+        description.setForeColor(static_cast<forms::Color>(state_.productDescriptionColor));
         forms::FormControl& disclaimer = form.control(L"lblDisclaimer");
-        disclaimer.setText(runtime::bstrText(copyrightWarning_.get()));
-        disclaimer.setForeColor(static_cast<forms::Color>(copyrightWarningColor_));
-        form.control(L"picIcon").setPicture(branding::pictureOf(productLogo_.get()).get());
+        disclaimer.setText(runtime::bstrText(state_.copyrightWarning.get()));
+        disclaimer.setForeColor(static_cast<forms::Color>(state_.copyrightWarningColor));
+        form.control(L"picIcon").setPicture(branding::pictureOf(state_.productLogo.get()).get());
         // Hosts that pump no messages still see the filled window.
         form.refresh();
     });

@@ -9,7 +9,25 @@
 
 namespace orvane {
 
-class OVAboutBox final : public Control<OVAboutBox, _OVAboutBox> {
+// What an About box saves.
+struct AboutBoxState {
+    long aboutStyle = ovAboutStandard;
+    Bstr websiteUrl;
+    Bstr mailto;
+    Bstr copyright;
+    Bstr copyrightWarning;
+    Bstr productDescription;
+    ComPtr<IPictureDisp> productLogo;
+    Bstr productName;
+    Bstr productVersion;
+    long productNameColor = 0;
+    long copyrightColor = 0;
+    long copyrightWarningColor = 0;
+    long productDescriptionColor = 0;
+    long productVersionColor = 0;
+};
+
+class OVAboutBox final : public Control<OVAboutBox, _OVAboutBox, AboutBoxState> {
 public:
     static constexpr const wchar_t* className = L"OVAboutBox";
     static constexpr int toolboxBitmap = 30001;
@@ -25,10 +43,8 @@ public:
 
     OVAboutBox();
 
-    static PersistedTable persistedProperties();
+    static const PersistedBinding<AboutBoxState>& persistedBinding();
     static std::span<const CLSID> propertyPageIds() noexcept;
-    Variant persistedValue(const PersistedProperty& row) const;
-    void assignPersisted(const PersistedProperty& row, const VARIANT& value);
     void initProperties();
 
     // The face is the 48 x 48 icon that is also the default logo.
@@ -66,22 +82,7 @@ public:
     STDMETHODIMP ShowAbout() override;
 
 private:
-
     ComPtr<IPictureDisp> face_;
-    long aboutStyle_ = ovAboutStandard;
-    Bstr websiteUrl_;
-    Bstr mailto_;
-    Bstr copyright_;
-    Bstr copyrightWarning_;
-    Bstr productDescription_;
-    ComPtr<IPictureDisp> productLogo_;
-    Bstr productName_;
-    Bstr productVersion_;
-    long productNameColor_ = 0;
-    long copyrightColor_ = 0;
-    long copyrightWarningColor_ = 0;
-    long productDescriptionColor_ = 0;
-    long productVersionColor_ = 0;
 };
 
 }  // namespace orvane

@@ -1,11 +1,9 @@
 #include "branding/OVSplashScreen.h"
 
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 #include "branding/BrandingPictures.h"
-#include "branding/MemberIds.h"
 #include "branding/SplashLayout.h"
 #include "branding/forms/frmOrvane.h"
 #include "branding/forms/frmSerated.h"
@@ -56,50 +54,30 @@ const StyleForm* formOfStyle(long style) {
     return index < std::size(styleForms) ? &styleForms[index] : nullptr;
 }
 
-DISPID id(const wchar_t* name) { return branding::memberId(IID__OVSplashScreen, name); }
-
-bool named(const PersistedProperty& row, const wchar_t* name) { return std::wcscmp(row.name, name) == 0; }
-
-Variant pictureVariant(const ComPtr<IPictureDisp>& picture) {
-    Variant value;
-    value->vt = VT_DISPATCH;
-    value->pdispVal = picture.copy();
-    return value;
-}
-
-ComPtr<IPictureDisp> pictureFrom(const VARIANT& value) {
-    const VARIANT& held = runtime::dereference(value);
-    if ((held.vt == VT_DISPATCH || held.vt == VT_UNKNOWN) && held.punkVal) {
-        ComPtr<IPictureDisp> picture;
-        held.punkVal->QueryInterface(IID_IPictureDisp, picture.putVoid());
-        return picture;
-    }
-    return {};
-}
-
-Bstr textFrom(const VARIANT& value) { return runtime::toText(value); }
-
 }  // namespace
 
-PersistedTable OVSplashScreen::persistedProperties() {
+const PersistedBinding<SplashScreenState>& OVSplashScreen::persistedBinding() {
     // The store's order. "Copyright" is kept too, so that a copyright set at design time
     // survives saving the form; a store without it reads the default.
-    static const std::vector<PersistedProperty> table = {
-        PersistedProperty::text(L"LicenseTo", id(L"LicenseTo"), defaultLicenseTo),
-        PersistedProperty::text(L"CompanyName", id(L"CompanyName"), defaultCompany),
-        PersistedProperty::picture(L"CompanyNameImage", id(L"CompanyNameImage")),
-        PersistedProperty::text(L"ProductName", id(L"ProductName"), defaultProductName),
-        PersistedProperty::picture(L"ProductNameImage", id(L"ProductNameImage")),
-        PersistedProperty::picture(L"ProductLogo", id(L"ProductLogo")),
-        PersistedProperty::text(L"ProductVersion", id(L"ProductVersion"), defaultVersion),
-        PersistedProperty::text(L"Copyright", id(L"Copyright"), defaultCopyright),
-        PersistedProperty::text(L"CopyrightOwner", id(L"CopyrightOwner"), defaultCompany),
-        PersistedProperty::text(L"CopyrightWarning", id(L"CopyrightWarning"), defaultCopyrightWarning),
-        PersistedProperty::number(L"SplashStyle", id(L"SplashStyle"), ovStandard),
-        PersistedProperty::text(L"Platform", id(L"Platform"), defaultPlatform),
-        PersistedProperty::number(L"ProductNameColor", id(L"ProductNameColor"), 0),
+    using Bound = PersistedBinding<SplashScreenState>;
+    using State = SplashScreenState;
+    static const Bound binding = {
+        Bound::bind(L"LicenseTo", DISPID_OVSplashScreen_LicenseTo, &State::licenseTo, defaultLicenseTo),
+        Bound::bind(L"CompanyName", DISPID_OVSplashScreen_CompanyName, &State::companyName, defaultCompany),
+        Bound::bind(L"CompanyNameImage", DISPID_OVSplashScreen_CompanyNameImage, &State::companyNameImage),
+        Bound::bind(L"ProductName", DISPID_OVSplashScreen_ProductName, &State::productName, defaultProductName),
+        Bound::bind(L"ProductNameImage", DISPID_OVSplashScreen_ProductNameImage, &State::productNameImage),
+        Bound::bind(L"ProductLogo", DISPID_OVSplashScreen_ProductLogo, &State::productLogo),
+        Bound::bind(L"ProductVersion", DISPID_OVSplashScreen_ProductVersion, &State::productVersion, defaultVersion),
+        Bound::bind(L"Copyright", DISPID_OVSplashScreen_Copyright, &State::copyright, defaultCopyright),
+        Bound::bind(L"CopyrightOwner", DISPID_OVSplashScreen_CopyrightOwner, &State::copyrightOwner, defaultCompany),
+        Bound::bind(L"CopyrightWarning", DISPID_OVSplashScreen_CopyrightWarning, &State::copyrightWarning,
+                    defaultCopyrightWarning),
+        Bound::bind(L"SplashStyle", DISPID_OVSplashScreen_SplashStyle, &State::splashStyle, ovStandard),
+        Bound::bind(L"Platform", DISPID_OVSplashScreen_Platform, &State::platform, defaultPlatform),
+        Bound::bind(L"ProductNameColor", DISPID_OVSplashScreen_ProductNameColor, &State::productNameColor, 0),
     };
-    return table;
+    return binding;
 }
 
 std::span<const CLSID> OVSplashScreen::propertyPageIds() noexcept {
@@ -107,70 +85,35 @@ std::span<const CLSID> OVSplashScreen::propertyPageIds() noexcept {
     return pages;
 }
 
-Variant OVSplashScreen::persistedValue(const PersistedProperty& row) const {
-    if (named(row, L"LicenseTo")) return runtime::makeText(licenseTo_.c_str());
-    if (named(row, L"CompanyName")) return runtime::makeText(runtime::bstrText(companyName_.get()));
-    if (named(row, L"CompanyNameImage")) return pictureVariant(companyNameImage_);
-    if (named(row, L"ProductName")) return runtime::makeText(runtime::bstrText(productName_.get()));
-    if (named(row, L"ProductNameImage")) return pictureVariant(productNameImage_);
-    if (named(row, L"ProductLogo")) return pictureVariant(productLogo_);
-    if (named(row, L"ProductVersion")) return runtime::makeText(runtime::bstrText(productVersion_.get()));
-    if (named(row, L"Copyright")) return runtime::makeText(runtime::bstrText(copyright_.get()));
-    if (named(row, L"CopyrightOwner")) return runtime::makeText(runtime::bstrText(copyrightOwner_.get()));
-    if (named(row, L"CopyrightWarning")) return runtime::makeText(runtime::bstrText(copyrightWarning_.get()));
-    if (named(row, L"SplashStyle")) return runtime::makeLong(splashStyle_);
-    if (named(row, L"Platform")) return runtime::makeText(runtime::bstrText(platform_.get()));
-    if (named(row, L"ProductNameColor")) return runtime::makeLong(productNameColor_);
-    return Variant();
-}
-
-void OVSplashScreen::assignPersisted(const PersistedProperty& row, const VARIANT& value) {
-    if (named(row, L"LicenseTo")) licenseTo_ = textFrom(value);
-    else if (named(row, L"CompanyName")) companyName_ = textFrom(value);
-    else if (named(row, L"CompanyNameImage")) companyNameImage_ = pictureFrom(value);
-    else if (named(row, L"ProductName")) productName_ = textFrom(value);
-    else if (named(row, L"ProductNameImage")) productNameImage_ = pictureFrom(value);
-    else if (named(row, L"ProductLogo")) productLogo_ = pictureFrom(value);
-    else if (named(row, L"ProductVersion")) productVersion_ = textFrom(value);
-    else if (named(row, L"Copyright")) copyright_ = textFrom(value);
-    else if (named(row, L"CopyrightOwner")) copyrightOwner_ = textFrom(value);
-    else if (named(row, L"CopyrightWarning")) copyrightWarning_ = textFrom(value);
-    else if (named(row, L"SplashStyle")) splashStyle_ = runtime::toLong(value);
-    else if (named(row, L"Platform")) platform_ = textFrom(value);
-    else if (named(row, L"ProductNameColor")) productNameColor_ = runtime::toLong(value);
-}
-
 // A new control has both members of each text-or-image pair filled: the default text
 // and an empty picture (not Nothing, unlike a store without pictures).
 void OVSplashScreen::initProperties() {
-    for (const PersistedProperty& row : persistedProperties()) assignPersisted(row, *defaultValue(row).get());
-    companyNameImage_ = emptyPicture();
-    productNameImage_ = emptyPicture();
-    productLogo_ = emptyPicture();
+    persistedBinding().reset(state_);
+    state_.companyNameImage = emptyPicture();
+    state_.productNameImage = emptyPicture();
+    state_.productLogo = emptyPicture();
 }
-
-void OVSplashScreen::notify(const wchar_t* name) { propertyChanged(id(name)); }
 
 // The text-or-image rule: setting one member of a pair blanks the other, which is not
 // announced. Everything that can fail is made before either member changes.
 STDMETHODIMP OVSplashScreen::setTextOfPair(Bstr& text, ComPtr<IPictureDisp>& image, BSTR value,
-                                           const wchar_t* name) {
+                                           DISPID member) {
     return call([&] {
         Bstr copy(value, ::SysStringLen(value));
         ComPtr<IPictureDisp> blank = emptyPicture();
         text = std::move(copy);
         image = blank;
-        notify(name);
+        propertyChanged(member);
     });
 }
 
 STDMETHODIMP OVSplashScreen::setImageOfPair(ComPtr<IPictureDisp>& image, Bstr& text, IPictureDisp* value,
-                                            const wchar_t* name) {
+                                            DISPID member) {
     return call([&] {
         Bstr empty(L"");
         image = value;
         text = std::move(empty);
-        notify(name);
+        propertyChanged(member);
     });
 }
 
@@ -178,81 +121,81 @@ STDMETHODIMP OVSplashScreen::getPicture(const ComPtr<IPictureDisp>& stored, IPic
     return call([&] { *required(result) = stored.copy(); });
 }
 
-STDMETHODIMP OVSplashScreen::get_LicenseTo(BSTR* result) { return getStored(licenseTo_, result); }
-STDMETHODIMP OVSplashScreen::put_LicenseTo(BSTR value) { return setStored(licenseTo_, value, id(L"LicenseTo")); }
-STDMETHODIMP OVSplashScreen::get_CompanyName(BSTR* result) { return getStored(companyName_, result); }
+STDMETHODIMP OVSplashScreen::get_LicenseTo(BSTR* result) { return getStored(state_.licenseTo, result); }
+STDMETHODIMP OVSplashScreen::put_LicenseTo(BSTR value) { return setStored(state_.licenseTo, value, DISPID_OVSplashScreen_LicenseTo); }
+STDMETHODIMP OVSplashScreen::get_CompanyName(BSTR* result) { return getStored(state_.companyName, result); }
 
 STDMETHODIMP OVSplashScreen::put_CompanyName(BSTR value) {
-    return setTextOfPair(companyName_, companyNameImage_, value, L"CompanyName");
+    return setTextOfPair(state_.companyName, state_.companyNameImage, value, DISPID_OVSplashScreen_CompanyName);
 }
 
 STDMETHODIMP OVSplashScreen::get_CompanyNameImage(IPictureDisp** result) {
-    return getPicture(companyNameImage_, result);
+    return getPicture(state_.companyNameImage, result);
 }
 
 STDMETHODIMP OVSplashScreen::putref_CompanyNameImage(IPictureDisp* value) {
-    return setImageOfPair(companyNameImage_, companyName_, value, L"CompanyNameImage");
+    return setImageOfPair(state_.companyNameImage, state_.companyName, value, DISPID_OVSplashScreen_CompanyNameImage);
 }
 
-STDMETHODIMP OVSplashScreen::get_ProductName(BSTR* result) { return getStored(productName_, result); }
+STDMETHODIMP OVSplashScreen::get_ProductName(BSTR* result) { return getStored(state_.productName, result); }
 
 STDMETHODIMP OVSplashScreen::put_ProductName(BSTR value) {
-    return setTextOfPair(productName_, productNameImage_, value, L"ProductName");
+    return setTextOfPair(state_.productName, state_.productNameImage, value, DISPID_OVSplashScreen_ProductName);
 }
 
 STDMETHODIMP OVSplashScreen::get_ProductNameImage(IPictureDisp** result) {
-    return getPicture(productNameImage_, result);
+    return getPicture(state_.productNameImage, result);
 }
 
 STDMETHODIMP OVSplashScreen::putref_ProductNameImage(IPictureDisp* value) {
-    return setImageOfPair(productNameImage_, productName_, value, L"ProductNameImage");
+    return setImageOfPair(state_.productNameImage, state_.productName, value, DISPID_OVSplashScreen_ProductNameImage);
 }
 
-STDMETHODIMP OVSplashScreen::get_ProductLogo(IPictureDisp** result) { return getPicture(productLogo_, result); }
+STDMETHODIMP OVSplashScreen::get_ProductLogo(IPictureDisp** result) { return getPicture(state_.productLogo, result); }
 
 STDMETHODIMP OVSplashScreen::putref_ProductLogo(IPictureDisp* value) {
     return call([&] {
-        productLogo_ = value;
-        notify(L"ProductLogo");
+        state_.productLogo = value;
+        propertyChanged(DISPID_OVSplashScreen_ProductLogo);
     });
 }
 
-STDMETHODIMP OVSplashScreen::get_ProductVersion(BSTR* result) { return getStored(productVersion_, result); }
+STDMETHODIMP OVSplashScreen::get_ProductVersion(BSTR* result) { return getStored(state_.productVersion, result); }
 STDMETHODIMP OVSplashScreen::put_ProductVersion(BSTR value) {
-    return setStored(productVersion_, value, id(L"ProductVersion"));
+    return setStored(state_.productVersion, value, DISPID_OVSplashScreen_ProductVersion);
 }
-STDMETHODIMP OVSplashScreen::get_Copyright(BSTR* result) { return getStored(copyright_, result); }
-STDMETHODIMP OVSplashScreen::put_Copyright(BSTR value) { return setStored(copyright_, value, id(L"Copyright")); }
-STDMETHODIMP OVSplashScreen::get_CopyrightOwner(BSTR* result) { return getStored(copyrightOwner_, result); }
+STDMETHODIMP OVSplashScreen::get_Copyright(BSTR* result) { return getStored(state_.copyright, result); }
+STDMETHODIMP OVSplashScreen::put_Copyright(BSTR value) { return setStored(state_.copyright, value, DISPID_OVSplashScreen_Copyright); }
+STDMETHODIMP OVSplashScreen::get_CopyrightOwner(BSTR* result) { return getStored(state_.copyrightOwner, result); }
 STDMETHODIMP OVSplashScreen::put_CopyrightOwner(BSTR value) {
-    return setStored(copyrightOwner_, value, id(L"CopyrightOwner"));
+    return setStored(state_.copyrightOwner, value, DISPID_OVSplashScreen_CopyrightOwner);
 }
-STDMETHODIMP OVSplashScreen::get_CopyrightWarning(BSTR* result) { return getStored(copyrightWarning_, result); }
+STDMETHODIMP OVSplashScreen::get_CopyrightWarning(BSTR* result) { return getStored(state_.copyrightWarning, result); }
 STDMETHODIMP OVSplashScreen::put_CopyrightWarning(BSTR value) {
-    return setStored(copyrightWarning_, value, id(L"CopyrightWarning"));
+    return setStored(state_.copyrightWarning, value, DISPID_OVSplashScreen_CopyrightWarning);
 }
-STDMETHODIMP OVSplashScreen::get_Platform(BSTR* result) { return getStored(platform_, result); }
-STDMETHODIMP OVSplashScreen::put_Platform(BSTR value) { return setStored(platform_, value, id(L"Platform")); }
+STDMETHODIMP OVSplashScreen::get_Platform(BSTR* result) { return getStored(state_.platform, result); }
+STDMETHODIMP OVSplashScreen::put_Platform(BSTR value) { return setStored(state_.platform, value, DISPID_OVSplashScreen_Platform); }
 
 STDMETHODIMP OVSplashScreen::get_SplashStyle(long* result) {
-    return call([&] { *required(result) = splashStyle_; });
+    return call([&] { *required(result) = state_.splashStyle; });
 }
 
 STDMETHODIMP OVSplashScreen::put_SplashStyle(OVSplashScreenConstants value) {
     return call([&] {
-        splashStyle_ = value;
-        notify(L"SplashStyle");
+        state_.splashStyle = value;
+        propertyChanged(DISPID_OVSplashScreen_SplashStyle);
     });
 }
 
 STDMETHODIMP OVSplashScreen::get_ProductNameColor(long* result) {
-    return call([&] { *required(result) = productNameColor_; });
+    return call([&] { *required(result) = state_.productNameColor; });
 }
 
 STDMETHODIMP OVSplashScreen::put_ProductNameColor(long value) {
     return call([&] {
-        productNameColor_ = value;
-        notify(L"ProductNameColor");
+        state_.productNameColor = value;
+        propertyChanged(DISPID_OVSplashScreen_ProductNameColor);
     });
 }
 
@@ -280,22 +223,22 @@ STDMETHODIMP OVSplashScreen::ShowSplash(VARIANT* result) {
             }
         } redraw{visibleWindow};
         const bool orvaneStyle = style == ovOrvane;
-        form.control(L"lblLicenseTo").setText(L"License To: " + runtime::bstrText(licenseTo_.get()));
-        form.control(L"lblCompanyProduct").setText(runtime::bstrText(companyName_.get()));
-        form.control(chosen->companyImage).setPicture(branding::pictureOf(companyNameImage_.get()).get());
+        form.control(L"lblLicenseTo").setText(L"License To: " + runtime::bstrText(state_.licenseTo.get()));
+        form.control(L"lblCompanyProduct").setText(runtime::bstrText(state_.companyName.get()));
+        form.control(chosen->companyImage).setPicture(branding::pictureOf(state_.companyNameImage.get()).get());
         forms::FormControl& productName = form.control(L"lblProductName");
-        productName.setText(runtime::bstrText(productName_.get()));
-        productName.setForeColor(static_cast<forms::Color>(productNameColor_));
-        form.control(L"imgProductNameImage").setPicture(branding::pictureOf(productNameImage_.get()).get());
+        productName.setText(runtime::bstrText(state_.productName.get()));
+        productName.setForeColor(static_cast<forms::Color>(state_.productNameColor));
+        form.control(L"imgProductNameImage").setPicture(branding::pictureOf(state_.productNameImage.get()).get());
         if (orvaneStyle) productName.setForeColor(orvaneProductNameColor);
-        form.control(L"imgLogo").setPicture(branding::pictureOf(productLogo_.get()).get());
-        form.control(L"lblPlatform").setText(runtime::bstrText(platform_.get()));
-        form.control(L"lblVersion").setText(runtime::bstrText(productVersion_.get()));
-        form.control(L"lblCopyright").setText(runtime::bstrText(copyright_.get()));
-        form.control(L"lblCompany").setText(runtime::bstrText(copyrightOwner_.get()));
+        form.control(L"imgLogo").setPicture(branding::pictureOf(state_.productLogo.get()).get());
+        form.control(L"lblPlatform").setText(runtime::bstrText(state_.platform.get()));
+        form.control(L"lblVersion").setText(runtime::bstrText(state_.productVersion.get()));
+        form.control(L"lblCopyright").setText(runtime::bstrText(state_.copyright.get()));
+        form.control(L"lblCompany").setText(runtime::bstrText(state_.copyrightOwner.get()));
 
         forms::FormControl& warning = form.control(L"lblWarning");
-        warning.setText(runtime::bstrText(copyrightWarning_.get()));
+        warning.setText(runtime::bstrText(state_.copyrightWarning.get()));
         if (!warning.wordWrap()) warning.setWordWrap(true);
         if (!warning.autoSize()) warning.setAutoSize(true);
         warning.move(warning.left(), branding::warningTop(form.height(), warning.height(), chosen->warningMargin));

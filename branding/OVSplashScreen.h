@@ -9,7 +9,24 @@
 
 namespace orvane {
 
-class OVSplashScreen final : public Control<OVSplashScreen, _OVSplashScreen> {
+// What a splash screen saves.
+struct SplashScreenState {
+    Bstr licenseTo;
+    Bstr companyName;
+    ComPtr<IPictureDisp> companyNameImage;
+    Bstr productName;
+    ComPtr<IPictureDisp> productNameImage;
+    ComPtr<IPictureDisp> productLogo;
+    Bstr productVersion;
+    Bstr copyright;
+    Bstr copyrightOwner;
+    Bstr copyrightWarning;
+    long splashStyle = ovStandard;
+    Bstr platform;
+    long productNameColor = 0;
+};
+
+class OVSplashScreen final : public Control<OVSplashScreen, _OVSplashScreen, SplashScreenState> {
 public:
     static constexpr const wchar_t* className = L"OVSplashScreen";
     static constexpr int toolboxBitmap = 30000;
@@ -20,10 +37,8 @@ public:
     static const wchar_t* const defaultCopyright;
     static const wchar_t* const defaultCopyrightWarning;
 
-    static PersistedTable persistedProperties();
+    static const PersistedBinding<SplashScreenState>& persistedBinding();
     static std::span<const CLSID> propertyPageIds() noexcept;
-    Variant persistedValue(const PersistedProperty& row) const;
-    void assignPersisted(const PersistedProperty& row, const VARIANT& value);
     void initProperties();
 
     STDMETHODIMP get_LicenseTo(BSTR* result) override;
@@ -57,23 +72,8 @@ public:
 
 private:
     STDMETHODIMP getPicture(const ComPtr<IPictureDisp>& stored, IPictureDisp** result);
-    STDMETHODIMP setTextOfPair(Bstr& text, ComPtr<IPictureDisp>& image, BSTR value, const wchar_t* name);
-    STDMETHODIMP setImageOfPair(ComPtr<IPictureDisp>& image, Bstr& text, IPictureDisp* value, const wchar_t* name);
-    void notify(const wchar_t* name);
-
-    Bstr licenseTo_;
-    Bstr companyName_;
-    ComPtr<IPictureDisp> companyNameImage_;
-    Bstr productName_;
-    ComPtr<IPictureDisp> productNameImage_;
-    ComPtr<IPictureDisp> productLogo_;
-    Bstr productVersion_;
-    Bstr copyright_;
-    Bstr copyrightOwner_;
-    Bstr copyrightWarning_;
-    long splashStyle_ = ovStandard;
-    Bstr platform_;
-    long productNameColor_ = 0;
+    STDMETHODIMP setTextOfPair(Bstr& text, ComPtr<IPictureDisp>& image, BSTR value, DISPID member);
+    STDMETHODIMP setImageOfPair(ComPtr<IPictureDisp>& image, Bstr& text, IPictureDisp* value, DISPID member);
 };
 
 }  // namespace orvane

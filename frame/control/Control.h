@@ -10,13 +10,15 @@
 
 #include <optional>
 #include <span>
+#include <type_traits>
 #include <vector>
 
 #include "frame/automation/ComObject.h"
 #include "frame/automation/ConnectionPoint.h"
-#include "frame/base/Errors.h"
-#include "frame/control/PersistedProperty.h"
 #include "frame/automation/Runtime.h"
+#include "frame/base/Errors.h"
+#include "frame/control/PersistedBinding.h"
+#include "frame/control/PersistedProperty.h"
 
 namespace orvane {
 
@@ -204,14 +206,23 @@ private:
     bool dirty_ = false;
 };
 
-template <class Derived, class Interface>
+// The state of a control that saves no properties.
+struct NoPersistedState {};
+
+// A control with saved properties keeps them in State, a plain struct, and names them in
+// `static const PersistedBinding<State>& persistedBinding()`: the table, reading and
+// assigning below then need nothing more from it.
+template <class Derived, class Interface, class State = NoPersistedState>
 class Control : public ComObject<Derived, Interface>, public ControlProtocol {
     using Object = ComObject<Derived, Interface>;
+    static constexpr bool keepsState = !std::is_same_v<State, NoPersistedState>;
 
 public:
-    // Defaults for a control that keeps no properties and lists no pages; a control
-    // with saved properties hides these with its own.
-    static PersistedTable persistedProperties() noexcept { return {}; }
+    static PersistedTable persistedProperties() noexcept(!keepsState) {
+        if constexpr (keepsState) return Derived::persistedBinding().table();
+        else return {};
+    }
+    // A control that lists property pages hides this.
     static std::span<const CLSID> propertyPageIds() noexcept { return {}; }
     // A control of the library hides these beside its class name: the resource number of
     // its toolbox bitmap (the design-time face; 0 for none) and its short user type (the
@@ -220,9 +231,14 @@ public:
     static constexpr const wchar_t* userType = nullptr;
 
     // Direct access to the stored state for the generic persistence code: no side
-    // effect, no notification. A control with a table hides both.
-    Variant persistedValue(const PersistedProperty&) const { return Variant(); }
-    void assignPersisted(const PersistedProperty&, const VARIANT&) {}
+    // effect, no notification. A control with a table of its own making hides both.
+    Variant persistedValue(const PersistedProperty& row) const {
+        if constexpr (keepsState) return Derived::persistedBinding().read(state_, row);
+        else return Variant();
+    }
+    void assignPersisted(const PersistedProperty& row, const VARIANT& value) {
+        if constexpr (keepsState) Derived::persistedBinding().assign(state_, row, value);
+    }
     // InitProperties: every row takes its default. A control whose first values differ
     // from its store defaults (an empty picture for Nothing) hides this.
     void initProperties() {
@@ -271,6 +287,8 @@ protected:
             propertyChanged(member);
         });
     }
+
+    State state_;
 
     const CLSID& protocolClassId() const noexcept override { return Derived::classId(); }
     const std::wstring& protocolErrorSource() const override { return Object::errorSource(); }
