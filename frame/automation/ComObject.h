@@ -80,7 +80,7 @@ public:
             return dispatcher()->invoke(static_cast<Interface*>(this), member, flags, params, result, exception,
                                         argumentError);
         } catch (...) {
-            return E_OUTOFMEMORY;
+            return caughtResult();
         }
     }
 

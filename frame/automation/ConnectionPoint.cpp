@@ -4,6 +4,7 @@
 
 #include <new>
 
+#include "frame/base/Errors.h"
 #include "frame/base/Module.h"
 
 namespace orvane {
@@ -146,7 +147,7 @@ STDMETHODIMP ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
     try {
         sinks_.push_back({nextCookie_, pointer});
     } catch (...) {
-        return E_OUTOFMEMORY;
+        return caughtResult();
     }
     *cookie = nextCookie_++;
     return S_OK;
@@ -172,7 +173,7 @@ STDMETHODIMP ConnectionPoint::EnumConnections(IEnumConnections** connections) {
         *connections = new SnapshotEnumerator<IEnumConnections, ConnectionItem, ConnectionTraits>(std::move(items));
         return S_OK;
     } catch (...) {
-        return E_OUTOFMEMORY;
+        return caughtResult();
     }
 }
 

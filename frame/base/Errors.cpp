@@ -55,7 +55,11 @@ long errorNumberOf(HRESULT result) noexcept {
 
 void check(HRESULT result) {
     if (SUCCEEDED(result)) return;
-    if (long number = errorNumberOf(result)) raise(number);
+    if (long number = errorNumberOf(result)) {
+        RuntimeError error(number);
+        error.setOrigin(result);
+        throw error;
+    }
     throw ComFailure(result);
 }
 
@@ -85,6 +89,20 @@ HRESULT reportCurrentException(const std::wstring& source) noexcept {
         return reportError(RuntimeError(error::OutOfMemory), source);
     } catch (...) {
         return reportError(RuntimeError(error::InternalError), source);
+    }
+}
+
+HRESULT caughtResult() noexcept {
+    try {
+        throw;
+    } catch (const RuntimeError& error) {
+        return error.number() == error::OutOfMemory ? E_OUTOFMEMORY : error.result();
+    } catch (const ComFailure& failure) {
+        return failure.result();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_UNEXPECTED;
     }
 }
 

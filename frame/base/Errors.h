@@ -39,6 +39,10 @@ public:
     RuntimeError(long number, std::wstring description, std::wstring source = {});
 
     long number() const noexcept { return number_; }
+    // The result it stands for where no error information travels: the failure it was
+    // raised from (see check), else 0x800A0000 + number.
+    HRESULT result() const noexcept { return origin_ ? origin_ : errorResult(number_); }
+    void setOrigin(HRESULT origin) noexcept { origin_ = origin; }
     const std::wstring& description() const noexcept { return description_; }
     // Empty means "the object that raised it".
     const std::wstring& source() const noexcept { return source_; }
@@ -46,6 +50,7 @@ public:
 
 private:
     long number_;
+    HRESULT origin_ = S_OK;
     std::wstring description_;
     std::wstring source_;
 };
@@ -63,7 +68,9 @@ private:
 [[noreturn]] void raise(long number);
 [[noreturn]] void raise(long number, std::wstring description);
 
-// Turns a failed oleaut32 result into the runtime error a caller would see.
+// The one way a failed result becomes an exception: a result that stands for a runtime
+// error (an automation failure such as DISP_E_TYPEMISMATCH) as that error, remembering
+// the result; any other as a ComFailure.
 void check(HRESULT result);
 // The runtime error number for a failed automation result (0 when there is none).
 long errorNumberOf(HRESULT result) noexcept;
@@ -72,6 +79,10 @@ long errorNumberOf(HRESULT result) noexcept;
 HRESULT reportError(const RuntimeError& error, const std::wstring& defaultSource) noexcept;
 // The catch at every COM entry point: the current exception becomes an HRESULT.
 HRESULT reportCurrentException(const std::wstring& source) noexcept;
+// The same for members of interfaces that carry no error information (persistence,
+// connection points, class factories, registration): the current exception as the
+// HRESULT it stands for, with nothing recorded. Used as `catch (...) { return caughtResult(); }`.
+HRESULT caughtResult() noexcept;
 
 // What IDispatch::Invoke returns for a failed member: DISP_E_EXCEPTION with the
 // recorded error information in EXCEPINFO, or the failure itself without one.

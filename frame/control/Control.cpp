@@ -322,7 +322,7 @@ STDMETHODIMP ControlProtocol::EnumConnectionPoints(IEnumConnectionPoints** point
         *points = enumerateConnectionPoints(std::move(list)).detach();
         return S_OK;
     } catch (...) {
-        return E_OUTOFMEMORY;
+        return caughtResult();
     }
 }
 
@@ -332,7 +332,7 @@ STDMETHODIMP ControlProtocol::FindConnectionPoint(REFIID iid, IConnectionPoint**
     try {
         ensurePoints();
     } catch (...) {
-        return E_OUTOFMEMORY;
+        return caughtResult();
     }
     if (iid == IID_IPropertyNotifySink) {
         *point = notifyPoint_.copy();
@@ -384,7 +384,7 @@ STDMETHODIMP ControlProtocol::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, H
     try {
         drawFace(dc, rectangle);
     } catch (...) {
-        return E_FAIL;
+        return caughtResult();
     }
     return S_OK;
 }
@@ -474,7 +474,7 @@ STDMETHODIMP ControlProtocol::QuickActivate(QACONTAINER* container, QACONTROL* c
             eventsPoint_->Advise(container->pUnkEventSink, &control->dwEventCookie);
         }
     } catch (...) {
-        return E_OUTOFMEMORY;
+        return caughtResult();
     }
     GetMiscStatus(DVASPECT_CONTENT, &control->dwMiscStatus);
     // No IViewObjectEx, so no view status to state, as step-by-step siting would learn;

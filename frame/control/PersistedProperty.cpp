@@ -39,25 +39,21 @@ T readNumber(const BYTE* data) {
     return static_cast<T>(value);
 }
 
-void checked(HRESULT result) {
-    if (FAILED(result)) throw ComFailure(result);
-}
-
 ComPtr<IStream> memoryStream() {
     ComPtr<IStream> stream;
-    checked(::CreateStreamOnHGlobal(nullptr, TRUE, stream.put()));
+    check(::CreateStreamOnHGlobal(nullptr, TRUE, stream.put()));
     return stream;
 }
 
 std::vector<BYTE> streamBytes(IStream* stream) {
     STATSTG status{};
-    checked(stream->Stat(&status, STATFLAG_NONAME));
+    check(stream->Stat(&status, STATFLAG_NONAME));
     if (status.cbSize.QuadPart > maximumBody) throw ComFailure(E_OUTOFMEMORY);
     std::vector<BYTE> bytes(static_cast<size_t>(status.cbSize.QuadPart));
     LARGE_INTEGER start{};
-    checked(stream->Seek(start, STREAM_SEEK_SET, nullptr));
+    check(stream->Seek(start, STREAM_SEEK_SET, nullptr));
     ULONG read = 0;
-    if (!bytes.empty()) checked(stream->Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read));
+    if (!bytes.empty()) check(stream->Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read));
     if (read != bytes.size()) throw ComFailure(STG_E_READFAULT);
     return bytes;
 }
@@ -65,9 +61,9 @@ std::vector<BYTE> streamBytes(IStream* stream) {
 std::vector<BYTE> pictureBytes(IUnknown* picture) {
     if (!picture) return {};
     ComPtr<IPersistStream> persist;
-    checked(picture->QueryInterface(IID_IPersistStream, persist.putVoid()));
+    check(picture->QueryInterface(IID_IPersistStream, persist.putVoid()));
     ComPtr<IStream> stream = memoryStream();
-    checked(::OleSaveToStream(persist.get(), stream.get()));
+    check(::OleSaveToStream(persist.get(), stream.get()));
     return streamBytes(stream.get());
 }
 
@@ -82,9 +78,9 @@ Variant pictureFromBytes(const BYTE* data, size_t size) {
         throw ComFailure(DISP_E_TYPEMISMATCH);
     }
     ComPtr<IStream> stream = memoryStream();
-    checked(stream->Write(data, static_cast<ULONG>(size), nullptr));
+    check(stream->Write(data, static_cast<ULONG>(size), nullptr));
     LARGE_INTEGER start{};
-    checked(stream->Seek(start, STREAM_SEEK_SET, nullptr));
+    check(stream->Seek(start, STREAM_SEEK_SET, nullptr));
     ComPtr<IPictureDisp> picture;
     HRESULT loaded = ::OleLoadFromStream(stream.get(), IID_IPictureDisp, picture.putVoid());
     if (FAILED(loaded)) throw ComFailure(loaded == E_NOINTERFACE ? DISP_E_TYPEMISMATCH : loaded);
@@ -140,7 +136,7 @@ std::vector<BYTE> encode(PersistedTable table, const PersistedValues& values) {
 void readExactly(IStream* stream, void* into, ULONG size) {
     ULONG read = 0;
     HRESULT result = stream->Read(into, size, &read);
-    checked(result);
+    check(result);
     if (read != size) throw ComFailure(STG_E_READFAULT);
 }
 
@@ -205,7 +201,7 @@ ComPtr<IPictureDisp> emptyPicture() {
     description.cbSizeofstruct = sizeof(description);
     description.picType = PICTYPE_NONE;
     ComPtr<IPictureDisp> picture;
-    checked(::OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, picture.putVoid()));
+    check(::OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, picture.putVoid()));
     return picture;
 }
 
@@ -243,10 +239,8 @@ HRESULT readPropertyBag(PersistedTable table, IPropertyBag* bag, IErrorLog* log,
         }
         values.swap(read);
         return S_OK;
-    } catch (const ComFailure& failure) {
-        return failure.result();
     } catch (...) {
-        return E_OUTOFMEMORY;
+        return caughtResult();
     }
 }
 
@@ -268,10 +262,8 @@ HRESULT writePropertyBag(PersistedTable table, const PersistedValues& values, IP
             if (FAILED(result)) return result;
         }
         return S_OK;
-    } catch (const ComFailure& failure) {
-        return failure.result();
     } catch (...) {
-        return E_OUTOFMEMORY;
+        return caughtResult();
     }
 }
 
@@ -331,10 +323,8 @@ HRESULT parseStream(PersistedTable table, IStream* stream, PersistedValues& valu
         }
         values.swap(read);
         return S_OK;
-    } catch (const ComFailure& failure) {
-        return failure.result();
     } catch (...) {
-        return E_OUTOFMEMORY;
+        return caughtResult();
     }
 }
 
@@ -367,10 +357,8 @@ HRESULT writeStream(PersistedTable table, const PersistedValues& values, IStream
         HRESULT result = stream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), &written);
         if (FAILED(result)) return result;
         return written == bytes.size() ? S_OK : STG_E_MEDIUMFULL;
-    } catch (const ComFailure& failure) {
-        return failure.result();
     } catch (...) {
-        return E_OUTOFMEMORY;
+        return caughtResult();
     }
 }
 
@@ -381,10 +369,8 @@ HRESULT streamSize(PersistedTable table, const PersistedValues& values, ULARGE_I
     try {
         size->QuadPart = encode(table, values).size();
         return S_OK;
-    } catch (const ComFailure& failure) {
-        return failure.result();
     } catch (...) {
-        return E_OUTOFMEMORY;
+        return caughtResult();
     }
 }
 

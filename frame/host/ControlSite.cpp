@@ -102,7 +102,7 @@ STDMETHODIMP ControlSite::OnChanged(DISPID dispid) {
         changes_.push_back(dispid);
         if (changedHandler_) changedHandler_(dispid);
     } catch (...) {
-        return E_OUTOFMEMORY;
+        return caughtResult();
     }
     return S_OK;
 }

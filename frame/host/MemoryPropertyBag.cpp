@@ -3,6 +3,7 @@
 #include <cstring>
 #include <cwctype>
 
+#include "frame/base/Errors.h"
 
 namespace orvane {
 
@@ -149,7 +150,7 @@ STDMETHODIMP MemoryPropertyBag::Read(LPCOLESTR key, VARIANT* value, IErrorLog*) 
         }
         }
     } catch (...) {
-        return E_OUTOFMEMORY;
+        return caughtResult();
     }
     return E_UNEXPECTED;
 }
@@ -191,7 +192,7 @@ STDMETHODIMP MemoryPropertyBag::Write(LPCOLESTR key, VARIANT* value) {
         }
         return S_OK;
     } catch (...) {
-        return E_OUTOFMEMORY;
+        return caughtResult();
     }
 }
 

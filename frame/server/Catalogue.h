@@ -7,6 +7,8 @@
 #include <span>
 #include <string>
 
+#include "frame/base/Errors.h"
+
 namespace orvane {
 
 enum class ClassKind { Control, Global, PropertyPage };
@@ -34,7 +36,7 @@ HRESULT createInstance(REFIID iid, void** out) noexcept {
         auto object = T::create();
         return object->QueryInterface(iid, out);
     } catch (...) {
-        return E_OUTOFMEMORY;
+        return caughtResult();
     }
 }
 

@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "frame/server/Catalogue.h"
 #include "frame/automation/Dispatcher.h"
+#include "frame/base/Errors.h"
 #include "frame/base/Handles.h"
+#include "frame/server/Catalogue.h"
 
 namespace orvane {
 
@@ -223,7 +224,7 @@ HRESULT registerServer(RegistrationScope scope) noexcept {
                                       library.kind == SYS_WIN64 ? L"win64" : L"win32", modulePath());
         return S_OK;
     } catch (...) {
-        return E_OUTOFMEMORY;
+        return caughtResult();
     }
 }
 
@@ -254,7 +255,7 @@ HRESULT unregisterServer(RegistrationScope scope) noexcept {
         for (const auto& item : library.automationInterfaces) deleteTree(root, L"Interface\\" + guidText(item.first));
         return S_OK;
     } catch (...) {
-        return E_OUTOFMEMORY;
+        return caughtResult();
     }
 }
 
