@@ -2,6 +2,7 @@
 
 #include "frame/base/Errors.h"
 #include "frame/forms/Form.h"
+#include "frame/forms/FormMessages.h"
 #include "frame/forms/GdiCache.h"
 #include "frame/forms/Surface.h"
 #include "frame/forms/Twips.h"
@@ -10,9 +11,6 @@
 #include <cwctype>
 
 namespace orvane::forms {
-
-UINT controlNameMessage() noexcept;
-LRESULT answerControlName(const wchar_t* name, WPARAM capacity, LPARAM target) noexcept;
 
 namespace {
 
@@ -115,25 +113,25 @@ std::wstring joinPath(const std::wstring& folder, const std::wstring& name) {
 
 }  // namespace
 
-FormControl::FormControl(Form& form, const ControlSpec& desc, int id)
-    : form_(form), spec_(desc), id_(id), style_(desc.style), font_(desc.font),
-      foreColor_(desc.foreColor == DefaultColor ? defaultFore(desc.kind) : desc.foreColor),
-      backColor_(desc.backColor == DefaultColor ? defaultBack(desc.kind) : desc.backColor), left_(desc.left),
-      top_(desc.top), width_(desc.width), height_(desc.height), visible_(!has(desc.style, Hidden)),
-      enabled_(!has(desc.style, Disabled)), minimum_(desc.minimum), maximum_(desc.maximum), value_(desc.value),
-      interval_(desc.interval), pattern_(desc.pattern ? desc.pattern : L"*.*") {
+FormControl::FormControl(Form& form, const ControlLayout& layout, int id)
+    : form_(form), layout_(layout), id_(id), style_(layout.style), font_(layout.font),
+      foreColor_(layout.foreColor == DefaultColor ? defaultFore(layout.kind) : layout.foreColor),
+      backColor_(layout.backColor == DefaultColor ? defaultBack(layout.kind) : layout.backColor), left_(layout.left),
+      top_(layout.top), width_(layout.width), height_(layout.height), visible_(!has(layout.style, Hidden)),
+      enabled_(!has(layout.style, Disabled)), minimum_(layout.minimum), maximum_(layout.maximum), value_(layout.value),
+      interval_(layout.interval), pattern_(layout.pattern ? layout.pattern : L"*.*") {
     if (font_.empty()) font_ = form.font();
-    if (desc.kind == Kind::Shape) {
+    if (layout.kind == Kind::Shape) {
         // A shape draws only what its table gives: no fill, no border by default.
-        foreColor_ = desc.foreColor;
-        backColor_ = desc.backColor;
+        foreColor_ = layout.foreColor;
+        backColor_ = layout.backColor;
     }
 }
 
 FormControl::~FormControl() { destroy(); }
 
 const wchar_t* FormControl::windowClass() const {
-    switch (spec_.kind) {
+    switch (layout_.kind) {
     case Kind::Label:
     case Kind::Image:
     case Kind::PictureBox:
@@ -161,7 +159,7 @@ const wchar_t* FormControl::windowClass() const {
 
 bool FormControl::takesTab() const noexcept {
     if (!window_ || has(style_, NoTabStop)) return false;
-    switch (spec_.kind) {
+    switch (layout_.kind) {
     case Kind::Label:
     case Kind::Image:
     case Kind::Frame:
@@ -176,7 +174,7 @@ DWORD FormControl::windowStyle() const {
     if (visible_) style |= WS_VISIBLE;
     if (!enabled_) style |= WS_DISABLED;
     const bool tabStop = !has(style_, NoTabStop);
-    switch (spec_.kind) {
+    switch (layout_.kind) {
     case Kind::Label:
     case Kind::Image:
         style |= SS_OWNERDRAW | SS_NOTIFY;
@@ -223,7 +221,7 @@ DWORD FormControl::windowStyle() const {
     case Kind::DirListBox:
     case Kind::FileListBox:
         style |= LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
-        if (has(style_, Sorted) || spec_.kind == Kind::FileListBox) style |= LBS_SORT;
+        if (has(style_, Sorted) || layout_.kind == Kind::FileListBox) style |= LBS_SORT;
         if (tabStop) style |= WS_TABSTOP;
         break;
     case Kind::HScrollBar:
@@ -242,7 +240,7 @@ DWORD FormControl::windowStyle() const {
 
 RECT FormControl::pixelRect() const noexcept {
     POINT origin = form_.containerOrigin(*this);
-    if (spec_.kind == Kind::Line) {
+    if (layout_.kind == Kind::Line) {
         return RECT{origin.x + toPixelsX(left_), origin.y + toPixelsY(top_), origin.x + toPixelsX(width_),
                     origin.y + toPixelsY(height_)};
     }
@@ -257,20 +255,20 @@ RECT FormControl::pixelRect() const noexcept {
 void FormControl::create(HWND parent) {
     const wchar_t* className = windowClass();
     if (!className) {
-        if (spec_.kind == Kind::Timer) startTimer();
+        if (layout_.kind == Kind::Timer) startTimer();
         return;
     }
     RECT rect = pixelRect();
     int height = rect.bottom - rect.top;
-    if (isCombo(spec_.kind)) height += ComboListPixels;
+    if (isCombo(layout_.kind)) height += ComboListPixels;
     DWORD exStyle = WS_EX_NOPARENTNOTIFY;
-    if (spec_.kind == Kind::TextBox && !has(style_, NoBorder)) exStyle |= WS_EX_CLIENTEDGE;
-    if (isList(spec_.kind) && !has(style_, NoBorder)) exStyle |= WS_EX_CLIENTEDGE;
-    if (spec_.kind == Kind::PictureBox && has(style_, Border)) exStyle |= WS_EX_CLIENTEDGE;
-    const wchar_t* text = (spec_.kind == Kind::ComboBox || spec_.kind == Kind::Image || spec_.kind == Kind::PictureBox ||
-                           isList(spec_.kind) || spec_.kind == Kind::DriveListBox)
+    if (layout_.kind == Kind::TextBox && !has(style_, NoBorder)) exStyle |= WS_EX_CLIENTEDGE;
+    if (isList(layout_.kind) && !has(style_, NoBorder)) exStyle |= WS_EX_CLIENTEDGE;
+    if (layout_.kind == Kind::PictureBox && has(style_, Border)) exStyle |= WS_EX_CLIENTEDGE;
+    const wchar_t* text = (layout_.kind == Kind::ComboBox || layout_.kind == Kind::Image || layout_.kind == Kind::PictureBox ||
+                           isList(layout_.kind) || layout_.kind == Kind::DriveListBox)
                               ? L""
-                              : spec_.text;
+                              : layout_.text;
     window_ = ::CreateWindowExW(exStyle, className, text, windowStyle(), rect.left, rect.top, rect.right - rect.left,
                                 height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), nullptr, nullptr);
     if (!window_) raise(error::OutOfMemory);
@@ -280,11 +278,11 @@ void FormControl::create(HWND parent) {
         ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormControl::subclassProc)));
     applyFont();
 
-    switch (spec_.kind) {
+    switch (layout_.kind) {
     case Kind::ComboBox:
     case Kind::ListBox:
-        for (const wchar_t* item : spec_.items) addItem(item);
-        if (spec_.kind == Kind::ComboBox && !has(style_, DropDownList)) ::SetWindowTextW(window_, spec_.text);
+        for (const wchar_t* item : layout_.items) addItem(item);
+        if (layout_.kind == Kind::ComboBox && !has(style_, DropDownList)) ::SetWindowTextW(window_, layout_.text);
         break;
     case Kind::HScrollBar:
     case Kind::VScrollBar: {
@@ -301,7 +299,7 @@ void FormControl::create(HWND parent) {
         wchar_t current[MAX_PATH] = {};
         ::GetCurrentDirectoryW(MAX_PATH, current);
         path_ = withoutTrailingSlash(current);
-        if (spec_.kind == Kind::DirListBox) fillDirectoryList();
+        if (layout_.kind == Kind::DirListBox) fillDirectoryList();
         else fillFileList();
         break;
     }
@@ -316,7 +314,7 @@ void FormControl::create(HWND parent) {
     default:
         break;
     }
-    if (autoSize() && spec_.kind == Kind::Label) sizeToContent();
+    if (autoSize() && layout_.kind == Kind::Label) sizeToContent();
 }
 
 void FormControl::destroy() noexcept {
@@ -346,7 +344,7 @@ LRESULT FormControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     auto passOn = [&]() -> LRESULT {
         return ::IsWindow(window) ? ::CallWindowProcW(base, window, message, wParam, lParam) : 0;
     };
-    if (message == controlNameMessage()) return answerControlName(spec_.name, wParam, lParam);
+    if (message == controlNameMessage()) return answerControlName(layout_.name, wParam, lParam);
     Form& form = form_;
     switch (message) {
     case WM_MOUSEMOVE:
@@ -354,17 +352,8 @@ LRESULT FormControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_RBUTTONUP: {
-        EventArgs args{form, this, Event::MouseMove};
-        args.event = message == WM_MOUSEMOVE ? Event::MouseMove
-                     : (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN) ? Event::MouseDown
-                                                                                : Event::MouseUp;
-        args.button = static_cast<int>(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON));
-        if (message == WM_LBUTTONUP) args.button = MK_LBUTTON;
-        if (message == WM_RBUTTONUP) args.button = MK_RBUTTON;
-        args.shift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0);
-        args.x = toTwipsX(static_cast<short>(LOWORD(lParam)));
-        args.y = toTwipsY(static_cast<short>(HIWORD(lParam)));
-        const bool clickAfter = message == WM_LBUTTONUP && spec_.kind == Kind::TextBox;
+        EventArgs args = mouseArgs(form, this, message, wParam, lParam);
+        const bool clickAfter = message == WM_LBUTTONUP && layout_.kind == Kind::TextBox;
         LRESULT result = passOn();
         if (!form.handles(args.event, this) && !clickAfter) return result;
         form.fire(args);
@@ -372,7 +361,7 @@ LRESULT FormControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     case WM_LBUTTONDBLCLK:
-        if (spec_.kind == Kind::TextBox) {
+        if (layout_.kind == Kind::TextBox) {
             LRESULT result = passOn();
             form.fire(Event::DblClick, this);
             return result;
@@ -394,18 +383,18 @@ LRESULT FormControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_GETDLGCODE:
-        if (spec_.kind == Kind::PictureBox) return DLGC_WANTARROWS;
+        if (layout_.kind == Kind::PictureBox) return DLGC_WANTARROWS;
         break;
     case WM_PAINT:
         // A group box draws only its border and caption; the inside shows the form.
-        if (spec_.kind == Kind::Frame) {
+        if (layout_.kind == Kind::Frame) {
             HDC dc = ::GetDC(window);
             paintBehindInto(dc);
             ::ReleaseDC(window, dc);
         }
         break;
     case WM_ERASEBKGND:
-        if (spec_.kind == Kind::Frame) return 1;
+        if (layout_.kind == Kind::Frame) return 1;
         break;
     default:
         break;
@@ -414,7 +403,7 @@ LRESULT FormControl::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool FormControl::handleCommand(UINT code) {
-    switch (spec_.kind) {
+    switch (layout_.kind) {
     case Kind::CommandButton:
     case Kind::CheckBox:
         if (code == BN_CLICKED) return form_.fire(Event::Click, this);
@@ -486,7 +475,7 @@ bool FormControl::handleDrawItem(const DRAWITEMSTRUCT& item) {
     RECT rect;
     ::GetClientRect(window_, &rect);
     auto paintBehind = [&] { paintBehindInto(dc); };
-    switch (spec_.kind) {
+    switch (layout_.kind) {
     case Kind::Label:
         if (transparent()) paintBehind();
         else ::FillRect(dc, &rect, form_.gdi().brush(backColor_));
@@ -519,7 +508,7 @@ void FormControl::paintBehindInto(HDC dc) const {
 HBRUSH FormControl::handleColor(HDC dc) {
     ::SetTextColor(dc, resolveColor(foreColor_));
     ::SetBkColor(dc, resolveColor(backColor_));
-    if (spec_.kind == Kind::Frame) ::SetBkMode(dc, TRANSPARENT);
+    if (layout_.kind == Kind::Frame) ::SetBkMode(dc, TRANSPARENT);
     return form_.gdi().brush(backColor_);
 }
 
@@ -555,7 +544,7 @@ void FormControl::handleScroll(UINT code) {
 // Text and appearance.
 
 std::wstring FormControl::text() const {
-    if (!window_) return spec_.text ? spec_.text : L"";
+    if (!window_) return layout_.text ? layout_.text : L"";
     int length = ::GetWindowTextLengthW(window_);
     std::wstring result(static_cast<size_t>(length) + 1, L'\0');
     int copied = ::GetWindowTextW(window_, result.data(), length + 1);
@@ -565,7 +554,7 @@ std::wstring FormControl::text() const {
 
 void FormControl::setText(const std::wstring& text) {
     if (!window_) return;
-    if (spec_.kind == Kind::ComboBox && has(style_, DropDownList)) {
+    if (layout_.kind == Kind::ComboBox && has(style_, DropDownList)) {
         LRESULT found = ::SendMessageW(window_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(text.c_str()));
         if (found == CB_ERR) raise(383, L"'Text' property is read-only");
@@ -573,10 +562,10 @@ void FormControl::setText(const std::wstring& text) {
         return;
     }
     // A box given the text it already holds has not changed: no change event.
-    if ((spec_.kind == Kind::TextBox || spec_.kind == Kind::ComboBox) && this->text() == text) return;
+    if ((layout_.kind == Kind::TextBox || layout_.kind == Kind::ComboBox) && this->text() == text) return;
     RECT before = pixelRect();
     ::SetWindowTextW(window_, text.c_str());
-    if (spec_.kind == Kind::Label) {
+    if (layout_.kind == Kind::Label) {
         if (autoSize()) sizeToContent();
         // A shrunk label leaves its old place to the form.
         if (form_.visible()) {
@@ -596,7 +585,7 @@ void FormControl::invalidate() const {
 void FormControl::setForeColor(Color color) {
     checkColor(color);
     foreColor_ = color;
-    if (spec_.kind == Kind::Shape || spec_.kind == Kind::Line) {
+    if (layout_.kind == Kind::Shape || layout_.kind == Kind::Line) {
         form_.refresh();
         return;
     }
@@ -606,7 +595,7 @@ void FormControl::setForeColor(Color color) {
 void FormControl::setBackColor(Color color) {
     checkColor(color);
     backColor_ = color;
-    if (spec_.kind == Kind::Shape) {
+    if (layout_.kind == Kind::Shape) {
         form_.refresh();
         return;
     }
@@ -625,24 +614,24 @@ void FormControl::applyFont() {
     ::SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(sharedFont_->get()), TRUE);
 }
 
-void FormControl::setFont(const FontSpec& font) {
+void FormControl::setFont(const Font& font) {
     font_ = font.empty() ? form_.font() : font;
     applyFont();
-    if (autoSize() && spec_.kind == Kind::Label) sizeToContent();
+    if (autoSize() && layout_.kind == Kind::Label) sizeToContent();
     invalidate();
 }
 
 // Geometry.
 
 void FormControl::placeWindow() {
-    if (spec_.kind == Kind::Shape || spec_.kind == Kind::Line) {
+    if (layout_.kind == Kind::Shape || layout_.kind == Kind::Line) {
         if (form_.loaded()) form_.refresh();
         return;
     }
     if (!window_) return;
     RECT rect = pixelRect();
     int height = rect.bottom - rect.top;
-    if (isCombo(spec_.kind)) height += ComboListPixels;
+    if (isCombo(layout_.kind)) height += ComboListPixels;
     ::SetWindowPos(window_, nullptr, rect.left, rect.top, rect.right - rect.left, height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
     clipToContainer();
@@ -691,14 +680,14 @@ void FormControl::move(double left, double top, double width, double height) {
 
 void FormControl::sizeToContent() {
     if (!window_) return;
-    if (spec_.kind == Kind::Image || spec_.kind == Kind::PictureBox) {
+    if (layout_.kind == Kind::Image || layout_.kind == Kind::PictureBox) {
         if (pictureIsBlank(picture_.get())) return;
         OLE_XSIZE_HIMETRIC width = 0;
         OLE_YSIZE_HIMETRIC height = 0;
         picture_->get_Width(&width);
         picture_->get_Height(&height);
         int borders = 0;
-        if (spec_.kind == Kind::PictureBox && has(style_, Border)) {
+        if (layout_.kind == Kind::PictureBox && has(style_, Border)) {
             RECT outer, inner;
             ::GetWindowRect(window_, &outer);
             ::GetClientRect(window_, &inner);
@@ -746,19 +735,19 @@ void FormControl::setWordWrap(bool on) {
 
 void FormControl::setVisible(bool visible) {
     visible_ = visible;
-    if (spec_.kind == Kind::Shape || spec_.kind == Kind::Line) {
+    if (layout_.kind == Kind::Shape || layout_.kind == Kind::Line) {
         if (form_.loaded()) form_.refresh();
         return;
     }
     if (!window_) return;
-    bool show = visible && !(spec_.kind == Kind::Image && pictureIsBlank(picture_.get()));
+    bool show = visible && !(layout_.kind == Kind::Image && pictureIsBlank(picture_.get()));
     ::ShowWindow(window_, show ? SW_SHOWNA : SW_HIDE);
     if (form_.visible()) ::UpdateWindow(form_.hwndIfLoaded());
 }
 
 void FormControl::setEnabled(bool enabled) {
     enabled_ = enabled;
-    if (spec_.kind == Kind::Timer) {
+    if (layout_.kind == Kind::Timer) {
         if (enabled) startTimer();
         else stopTimer();
         return;
@@ -776,7 +765,7 @@ void FormControl::setFocus() {
 void FormControl::setPicture(IPicture* picture) {
     picture_ = ComPtr<IPicture>(picture);
     if (!window_) return;
-    if (spec_.kind == Kind::Image) {
+    if (layout_.kind == Kind::Image) {
         sizeToContent();
         bool show = visible_ && !pictureIsBlank(picture);
         ::ShowWindow(window_, show ? SW_SHOWNA : SW_HIDE);
@@ -785,7 +774,7 @@ void FormControl::setPicture(IPicture* picture) {
         }
         return;
     }
-    if (spec_.kind == Kind::PictureBox) {
+    if (layout_.kind == Kind::PictureBox) {
         if (autoSize()) sizeToContent();
         if (surface_) {
             surface_->clear(resolveColor(backColor_));
@@ -816,7 +805,7 @@ HDC FormControl::hdc() {
 }
 
 void FormControl::refresh() {
-    if (spec_.kind == Kind::Shape || spec_.kind == Kind::Line) {
+    if (layout_.kind == Kind::Shape || layout_.kind == Kind::Line) {
         form_.refresh();
         return;
     }
@@ -827,11 +816,11 @@ void FormControl::refresh() {
 
 void FormControl::addItem(const std::wstring& item, int position) {
     if (!window_) return;
-    if (isCombo(spec_.kind)) {
+    if (isCombo(layout_.kind)) {
         UINT message = position < 0 ? CB_ADDSTRING : CB_INSERTSTRING;
         if (position > listCount()) raise(error::InvalidCall);
         ::SendMessageW(window_, message, position < 0 ? 0 : position, reinterpret_cast<LPARAM>(item.c_str()));
-    } else if (isList(spec_.kind)) {
+    } else if (isList(layout_.kind)) {
         UINT message = position < 0 ? LB_ADDSTRING : LB_INSERTSTRING;
         if (position > listCount()) raise(error::InvalidCall);
         ::SendMessageW(window_, message, position < 0 ? 0 : position, reinterpret_cast<LPARAM>(item.c_str()));
@@ -842,25 +831,25 @@ void FormControl::addItem(const std::wstring& item, int position) {
 
 void FormControl::removeItem(int position) {
     if (position < 0 || position >= listCount()) raise(error::InvalidCall);
-    ::SendMessageW(window_, isCombo(spec_.kind) ? CB_DELETESTRING : LB_DELETESTRING, position, 0);
+    ::SendMessageW(window_, isCombo(layout_.kind) ? CB_DELETESTRING : LB_DELETESTRING, position, 0);
 }
 
 void FormControl::clear() {
     if (!window_) return;
-    if (isCombo(spec_.kind)) ::SendMessageW(window_, CB_RESETCONTENT, 0, 0);
-    else if (isList(spec_.kind)) ::SendMessageW(window_, LB_RESETCONTENT, 0, 0);
+    if (isCombo(layout_.kind)) ::SendMessageW(window_, CB_RESETCONTENT, 0, 0);
+    else if (isList(layout_.kind)) ::SendMessageW(window_, LB_RESETCONTENT, 0, 0);
 }
 
 int FormControl::listCount() const {
     if (!window_) return 0;
-    if (isCombo(spec_.kind)) return static_cast<int>(::SendMessageW(window_, CB_GETCOUNT, 0, 0));
-    if (isList(spec_.kind)) return static_cast<int>(::SendMessageW(window_, LB_GETCOUNT, 0, 0));
+    if (isCombo(layout_.kind)) return static_cast<int>(::SendMessageW(window_, CB_GETCOUNT, 0, 0));
+    if (isList(layout_.kind)) return static_cast<int>(::SendMessageW(window_, LB_GETCOUNT, 0, 0));
     return 0;
 }
 
 std::wstring FormControl::list(int position) const {
     if (!window_ || position < 0 || position >= listCount()) return {};
-    const bool combo = isCombo(spec_.kind);
+    const bool combo = isCombo(layout_.kind);
     auto length = ::SendMessageW(window_, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, position, 0);
     if (length < 0) return {};
     std::wstring result(static_cast<size_t>(length) + 1, L'\0');
@@ -871,18 +860,18 @@ std::wstring FormControl::list(int position) const {
 
 int FormControl::listIndex() const {
     if (!window_) return -1;
-    if (isCombo(spec_.kind)) return static_cast<int>(::SendMessageW(window_, CB_GETCURSEL, 0, 0));
-    if (isList(spec_.kind)) return static_cast<int>(::SendMessageW(window_, LB_GETCURSEL, 0, 0));
+    if (isCombo(layout_.kind)) return static_cast<int>(::SendMessageW(window_, CB_GETCURSEL, 0, 0));
+    if (isList(layout_.kind)) return static_cast<int>(::SendMessageW(window_, LB_GETCURSEL, 0, 0));
     return -1;
 }
 
 void FormControl::setListIndex(int position) {
     if (!window_) return;
     if (position < -1 || position >= listCount()) raise(error::InvalidPropertyValue);
-    if (isCombo(spec_.kind)) ::SendMessageW(window_, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
-    else if (isList(spec_.kind)) ::SendMessageW(window_, LB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    if (isCombo(layout_.kind)) ::SendMessageW(window_, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    else if (isList(layout_.kind)) ::SendMessageW(window_, LB_SETCURSEL, static_cast<WPARAM>(position), 0);
     else raise(438, L"Object doesn't support this property or method");
-    if (spec_.kind == Kind::DriveListBox) {
+    if (layout_.kind == Kind::DriveListBox) {
         if (position >= 0) driveText_ = list(position);
         form_.fire(Event::Change, this);
     } else {
@@ -1030,7 +1019,7 @@ void FormControl::fillFileList() {
 }
 
 void FormControl::setPath(const std::wstring& path) {
-    if (spec_.kind != Kind::DirListBox && spec_.kind != Kind::FileListBox) {
+    if (layout_.kind != Kind::DirListBox && layout_.kind != Kind::FileListBox) {
         raise(438, L"Object doesn't support this property or method");
     }
     wchar_t full[MAX_PATH] = {};
@@ -1053,7 +1042,7 @@ void FormControl::setPath(const std::wstring& path) {
     bool changed = ::lstrcmpiW(target.c_str(), path_.c_str()) != 0;
     path_ = target;
     if (window_) {
-        if (spec_.kind == Kind::DirListBox) fillDirectoryList();
+        if (layout_.kind == Kind::DirListBox) fillDirectoryList();
         else fillFileList();
     }
     if (changed) form_.fire(Event::Change, this);
@@ -1061,11 +1050,11 @@ void FormControl::setPath(const std::wstring& path) {
 
 void FormControl::setPattern(const std::wstring& pattern) {
     pattern_ = pattern.empty() ? L"*.*" : pattern;
-    if (window_ && spec_.kind == Kind::FileListBox) fillFileList();
+    if (window_ && layout_.kind == Kind::FileListBox) fillFileList();
 }
 
 std::wstring FormControl::fileName() const {
-    if (spec_.kind != Kind::FileListBox) return {};
+    if (layout_.kind != Kind::FileListBox) return {};
     return list(listIndex());
 }
 
@@ -1074,8 +1063,8 @@ std::wstring FormControl::fileName() const {
 void FormControl::paintDecoration(HDC dc) const {
     if (!visible_) return;
     RECT rect = pixelRect();
-    if (spec_.kind == Kind::Line) {
-        const int thickness = std::max(spec_.borderWidth, 1);
+    if (layout_.kind == Kind::Line) {
+        const int thickness = std::max(layout_.borderWidth, 1);
         const COLORREF color = resolveColor(foreColor_);
         if (rect.top == rect.bottom || rect.left == rect.right) {
             // Straight lines as rectangles: a wide line is centred on its points, as a pen is.
@@ -1103,7 +1092,7 @@ void FormControl::paintDecoration(HDC dc) const {
         ::DeleteObject(pen);
         return;
     }
-    if (spec_.kind != Kind::Shape) return;
+    if (layout_.kind != Kind::Shape) return;
     if (backColor_ != DefaultColor && !transparent()) {
         HBRUSH brush = ::CreateSolidBrush(resolveColor(backColor_));
         ::FillRect(dc, &rect, brush);
@@ -1111,7 +1100,7 @@ void FormControl::paintDecoration(HDC dc) const {
     }
     if (foreColor_ != DefaultColor) {
         HBRUSH brush = ::CreateSolidBrush(resolveColor(foreColor_));
-        for (int ring = 0; ring < std::max(spec_.borderWidth, 1); ++ring) {
+        for (int ring = 0; ring < std::max(layout_.borderWidth, 1); ++ring) {
             RECT frame{rect.left + ring, rect.top + ring, rect.right - ring, rect.bottom - ring};
             ::FrameRect(dc, &frame, brush);
         }
