@@ -1,6 +1,8 @@
 #include "frame/forms/Form.h"
 
 #include "frame/base/Errors.h"
+#include "frame/forms/DeviceContext.h"
+#include "frame/forms/FormErrors.h"
 #include "frame/forms/FormMessages.h"
 #include "frame/forms/GdiCache.h"
 #include "frame/forms/KeyboardHook.h"
@@ -284,7 +286,7 @@ void Form::show(HWND owner) {
 }
 
 void Form::showModal(HWND owner) {
-    if (modal_) raise(400, L"Form already displayed; can't show modally");
+    if (modal_) raiseFormError(formError::AlreadyDisplayed);
     load();
     if (!window_) return;
     std::vector<HWND> disabled;
@@ -540,13 +542,12 @@ void Form::print(const std::wstring& text) {
     }
     // Without a persistent surface the text goes straight to the window and is lost at
     // the next repaint, as with any direct drawing.
-    HDC dc = ::GetDC(window_);
-    HGDIOBJ before = ::SelectObject(dc, gdi_->font(font_)->get());
+    UniqueWindowDc windowContext = windowDc(window_);
+    HDC dc = windowContext.get().dc;
+    Selection font(dc, gdi_->font(font_)->get());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, resolveColor(foreColor_));
     ::TextOutW(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
-    ::SelectObject(dc, before);
-    ::ReleaseDC(window_, dc);
 }
 
 void Form::cls() {
@@ -561,7 +562,7 @@ HDC Form::hdc() {
         ::InvalidateRect(window_, nullptr, FALSE);
         return surface_->dc();
     }
-    raise(438, L"Object doesn't support this property or method");
+    raise(error::ObjectDoesNotSupport);
 }
 
 void Form::refresh() {

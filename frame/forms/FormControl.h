@@ -17,6 +17,7 @@ namespace orvane::forms {
 class Form;
 class SharedFont;
 class Surface;
+struct ScrollRange;
 
 class FormControl {
 public:
@@ -134,15 +135,13 @@ private:
     void clipToContainer() noexcept;
     void sizeToContent();
     void invalidate() const;
-    void fillDirectoryList();
-    void fillFileList();
+    void fillFolderList();
     void fillDriveList();
+    ScrollRange scrollRange() const noexcept;
     void startTimer();
     void stopTimer();
     void drawLabel(HDC dc, const RECT& rect) const;
     void paintBehindInto(HDC dc) const;
-    DWORD windowStyle() const;
-    const wchar_t* windowClass() const;
 
     Form& form_;
     const ControlLayout& layout_;
