@@ -48,7 +48,7 @@ inline constexpr forms::Color linkNormal = 0x00C00000;
 inline constexpr forms::Color underPointer = 0x00FF0000;
 inline constexpr forms::Color buttonTextNormal = 0x00000000;
 // As both forms are designed: the links underlined, the texts on the buttons dark grey.
-inline constexpr forms::FontSpec linkFont = forms::font(L"MS Sans Serif", 8.25, forms::Underline);
+inline constexpr forms::Font linkFont = forms::font(L"MS Sans Serif", 8.25, forms::Underline);
 inline constexpr forms::Color buttonTextDesigned = 0x00404040;
 
 // The message startSysInfo shows when the tool cannot be started.

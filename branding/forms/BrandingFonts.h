@@ -5,10 +5,10 @@
 
 namespace orvane::branding {
 
-constexpr forms::FontSpec arial(double size, forms::FontStyle style = forms::Regular) noexcept {
-    forms::FontSpec desc = forms::font(L"Arial", size, style);
-    desc.charset = ANSI_CHARSET;
-    return desc;
+constexpr forms::Font arial(double size, forms::FontStyle style = forms::Regular) noexcept {
+    forms::Font chosen = forms::font(L"Arial", size, style);
+    chosen.charset = ANSI_CHARSET;
+    return chosen;
 }
 
 }  // namespace orvane::branding

@@ -7,7 +7,7 @@ namespace orvane::branding {
 namespace {
 using namespace forms;
 
-const FormSpec window{L"frmOrvane", L"", 7380, 4500, BorderStyle::FixedDialog, NoTitleBar, StartUp::ScreenCentre};
+const FormLayout window{L"frmOrvane", L"", 7380, 4500, BorderStyle::FixedDialog, NoTitleBar, StartUp::ScreenCentre};
 
 constexpr Color darkGrey = 0x00404040;
 constexpr Color white = 0x00FFFFFF;
@@ -15,7 +15,7 @@ constexpr Color darkBlue = 0x00C00000;
 constexpr Color yellow = 0x0000FFFF;
 
 // The only splash form whose logo box carries no placeholder icon: it has no load handler.
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     shape(L"Shape1", 0, 0, 7455, 2295, darkGrey, darkGrey),
     {Kind::Label, L"lblLicenseTo", L"LicenseTo", 480, 120, 6855, 255, arial(8.25), white, DefaultColor,
      Align::Right | Transparent},

@@ -8,9 +8,9 @@ namespace orvane::branding {
 namespace {
 using namespace forms;
 
-const FormSpec window{L"frmSerated", L"", 7380, 4740, BorderStyle::FixedDialog, NoTitleBar, StartUp::ScreenCentre};
+const FormLayout window{L"frmSerated", L"", 7380, 4740, BorderStyle::FixedDialog, NoTitleBar, StartUp::ScreenCentre};
 
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     // Each rule is etched: a dark line two pixels wide with a light one on the same points.
     line(L"Line1", 3840, 120, 7440, 120, sys::WindowText, 2),
     line(L"Line2", 3840, 120, 7680, 120, sys::Window, 1),

@@ -8,11 +8,11 @@ namespace orvane::branding {
 namespace {
 using namespace forms;
 
-const FormSpec window{L"frmThe2000Look", L"", 7455, 4620, BorderStyle::FixedDialog, NoTitleBar, StartUp::ScreenCentre};
+const FormLayout window{L"frmThe2000Look", L"", 7455, 4620, BorderStyle::FixedDialog, NoTitleBar, StartUp::ScreenCentre};
 
 constexpr Color grey = 0x00808080;
 
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     shape(L"Shape1", 0, 0, 7455, 2175, sys::Window, sys::TitleText),
     // The etched rule under the band: dark, two pixels, with a light line on the same points.
     line(L"Line1", 0, 2160, 7440, 2160, sys::WindowText, 2),

@@ -8,12 +8,12 @@ namespace orvane::branding {
 namespace {
 using namespace forms;
 
-const FormSpec window{L"frmThe98Look", L"", 8550, 3990, BorderStyle::FixedDialog, NoTitleBar, StartUp::ScreenCentre};
+const FormLayout window{L"frmThe98Look", L"", 8550, 3990, BorderStyle::FixedDialog, NoTitleBar, StartUp::ScreenCentre};
 
 constexpr Color grey = 0x00808080;
 
 // The company image box of this form carries its own (misspelt) name.
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     {Kind::Label, L"lblLicenseTo", L"LicenseTo", 240, 120, 8055, 255, arial(8.25), DefaultColor, DefaultColor,
      Align::Right},
     {Kind::Image, L"imgLogo", L"", 240, 240, 480, 480},

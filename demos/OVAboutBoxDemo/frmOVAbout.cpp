@@ -8,13 +8,13 @@ namespace {
 
 using namespace forms;
 
-const FormSpec form{L"frmOVAbout", L"Orvane Suite: OVAboutBox", 5775, 2970,
+const FormLayout form{L"frmOVAbout", L"Orvane Suite: OVAboutBox", 5775, 2970,
                     BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar, StartUp::PlatformDefault};
 
 constexpr Color yellow = 0x0000FFFF, silver = 0x00C0C0C0, black = 0;
 const wchar_t* const styles[] = {L"Standard", L"Windows 2000"};
 
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     shape(L"Shape1", 0, 0, 6930, 1665, black),
     {Kind::Label, L"Label3", L"OVAboutBox Control", 135, 120, 2880, 330, font(L"Arial", 14.25, Bold), yellow, black,
      AutoSize},
@@ -23,12 +23,12 @@ const ControlSpec controls[] = {
      L"from 'Standard' or 'Windows 2000' styles. also include a Design property page in this control",
      135, 480, 5610, 1140, font(L"Arial", 9.75, Bold), silver, black, WordWrap},
     rows::label(L"Label2", L"Choose a Style:", 180, 2010, 1110, 195, AutoSize),
-    ControlSpec{Kind::ComboBox, L"cboStyle", L"", 1395, 1935, 1860, 315, buttonFont, DefaultColor, DefaultColor,
+    ControlLayout{Kind::ComboBox, L"cboStyle", L"", 1395, 1935, 1860, 315, buttonFont, DefaultColor, DefaultColor,
                 DropDownList}
         .list(styles)
         .tab(0),
     rows::button(L"cmdShow", L"&Show AboutBox", 2190, 2445, 1710, 435).tab(1),
-    ControlSpec{Kind::CommandButton, L"cmdClose", L"&Close", 3990, 2445, 1710, 435, font(L"MS Sans Serif", 8.25, Bold)}
+    ControlLayout{Kind::CommandButton, L"cmdClose", L"&Close", 3990, 2445, 1710, 435, font(L"MS Sans Serif", 8.25, Bold)}
         .tab(2),
 };
 

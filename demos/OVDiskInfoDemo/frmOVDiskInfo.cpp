@@ -11,14 +11,14 @@ namespace {
 using namespace forms;
 using rows::label;
 
-const FormSpec form{L"frmOVDiskInfo", L"Orvane Suite: OVDiskInfo", 8295, 6435,
+const FormLayout form{L"frmOVDiskInfo", L"Orvane Suite: OVDiskInfo", 8295, 6435,
                     BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar, StartUp::ScreenCentre};
 
 // Inside Frame1: the general read-outs on the left, the eight tests on the right.
 constexpr rows::Grid general{120, 330, 1335, 2535};
 constexpr rows::Grid tests{4440, 330, 1335, 1215};
 
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     rows::band(8295, 1335),
     rows::heading(L"Label1", L"OVDiskInfo Control", 240, 120, 5535, 390),
     rows::description(L"Label3",
@@ -26,8 +26,8 @@ const ControlSpec controls[] = {
                       L"drives.  From drive type to free space to cluster info, this control gives you it all.",
                       240, 540, 7815, 690),
     label(L"Label4", L"Select A Drive:", 240, 1515, 1455),
-    ControlSpec{Kind::DriveListBox, L"Drive1", L"", 1695, 1470, 3015, 315, buttonFont}.tab(0),
-    ControlSpec{Kind::Frame, L"Frame1", L"General Info:", 120, 1965, 8055, 3735, buttonFont},
+    ControlLayout{Kind::DriveListBox, L"Drive1", L"", 1695, 1470, 3015, 315, buttonFont}.tab(0),
+    ControlLayout{Kind::Frame, L"Frame1", L"General Info:", 120, 1965, 8055, 3735, buttonFont},
     general.caption(L"lblVolume", L"Volume Name:", 0, 0).inside(L"Frame1"),
     general.box(L"txtVolume", 0, 0).inside(L"Frame1").tab(1),
     general.caption(L"lblType", L"Disk Type:", 0, 1).inside(L"Frame1"),

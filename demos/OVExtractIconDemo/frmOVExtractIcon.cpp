@@ -12,10 +12,10 @@ namespace {
 using namespace forms;
 using rows::label;
 
-const FormSpec form{L"frmOVExtractIcon", L"Orvane Suite: OVExtractIcon", 8295, 6375,
+const FormLayout form{L"frmOVExtractIcon", L"Orvane Suite: OVExtractIcon", 8295, 6375,
                     BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar, StartUp::ScreenCentre};
 
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     rows::band(8295, 1335),
     rows::heading(L"Label1", L"OVExtractIcon Control", 240, 120, 5535, 390),
     rows::description(L"Label2",
@@ -23,16 +23,16 @@ const ControlSpec controls[] = {
                       L"resources embedded in them). Allow extract icon 16x16 to 128x128 !",
                       240, 540, 7815, 690),
     label(L"Label3", L"Select A Drive, Folder, and File:", 240, 1485, 3735),
-    ControlSpec{Kind::DriveListBox, L"Drive1", L"", 240, 1755, 3735, 315, buttonFont}.tab(0),
-    ControlSpec{Kind::DirListBox, L"Dir1", L"", 240, 2145, 3735, 1710, buttonFont}.tab(1),
-    ControlSpec{Kind::FileListBox, L"File1", L"", 240, 3930, 3735, 1710, buttonFont}
+    ControlLayout{Kind::DriveListBox, L"Drive1", L"", 240, 1755, 3735, 315, buttonFont}.tab(0),
+    ControlLayout{Kind::DirListBox, L"Dir1", L"", 240, 2145, 3735, 1710, buttonFont}.tab(1),
+    ControlLayout{Kind::FileListBox, L"File1", L"", 240, 3930, 3735, 1710, buttonFont}
         .files(L"*.exe;*.dll;*.ico;*.ocx;*.cpl")
         .tab(2),
-    ControlSpec{Kind::Frame, L"Frame1", L"Icon Viewer:", 4200, 1440, 3975, 4200, buttonFont},
-    ControlSpec{Kind::PictureBox, L"picIconDrawingArea", L"", 1125, 360, 1725, 1725, buttonFont, DefaultColor,
+    ControlLayout{Kind::Frame, L"Frame1", L"Icon Viewer:", 4200, 1440, 3975, 4200, buttonFont},
+    ControlLayout{Kind::PictureBox, L"picIconDrawingArea", L"", 1125, 360, 1725, 1725, buttonFont, DefaultColor,
                 sys::Window, Border}
         .inside(L"Frame1"),
-    ControlSpec{Kind::HScrollBar, L"IconScroll", L"", 240, 2280, 3495, 255}.inside(L"Frame1").tab(3).range(0, 0, 0),
+    ControlLayout{Kind::HScrollBar, L"IconScroll", L"", 240, 2280, 3495, 255}.inside(L"Frame1").tab(3).range(0, 0, 0),
     label(L"lblIconIndex", L"Icon #?", 240, 2655, 3495, 255, AlignCenter).inside(L"Frame1"),
     label(L"lblIconsCount", L"No File Selected.", 240, 3000, 3495, 855, AlignCenter | WordWrap).inside(L"Frame1"),
     rows::closeButton(6960, 5835).tab(4),

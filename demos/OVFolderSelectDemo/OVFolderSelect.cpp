@@ -11,7 +11,7 @@ namespace {
 
 using namespace forms;
 
-const FormSpec form{L"OVFolderSelect", L"Orvane Suite: OVFolderSelect", 7455, 4155,
+const FormLayout form{L"OVFolderSelect", L"Orvane Suite: OVFolderSelect", 7455, 4155,
                     BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar, StartUp::ScreenCentre};
 
 struct Entry {
@@ -31,7 +31,7 @@ const wchar_t* const entryTexts[] = {
     L"Templates",
 };
 
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     rows::band(7455, 1335),
     rows::heading(L"Label1", L"OVFolderSelect Class", 240, 120, 5535, 390),
     rows::description(L"Label2",
@@ -40,7 +40,7 @@ const ControlSpec controls[] = {
                       L"is a snap!",
                       240, 540, 6975, 690),
     rows::label(L"Label3", L"Select Folder:", 240, 1530, 2055),
-    ControlSpec{Kind::ComboBox, L"cboSel", L"click here", 240, 1785, 2775, 315, buttonFont}.list(entryTexts).tab(0),
+    ControlLayout{Kind::ComboBox, L"cboSel", L"click here", 240, 1785, 2775, 315, buttonFont}.list(entryTexts).tab(0),
     rows::label(L"Label4", L"The User Selected:", 240, 2310, 2055),
     rows::textBox(L"txtUser", L"", 240, 2565, 6975).tab(1),
     rows::label(L"Label5", L"Physical Location:", 240, 3000, 2055),

@@ -8,17 +8,17 @@ namespace {
 
 using namespace forms;
 
-const FormSpec form{L"frmOVHelp", L"Orvane Suite: OVHelp", 7455, 4335,
+const FormLayout form{L"frmOVHelp", L"Orvane Suite: OVHelp", 7455, 4335,
                     BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar, StartUp::ScreenCentre};
 
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     rows::band(7455, 1215),
     rows::heading(L"Label1", L"OVHelp Control", 240, 120, 5535, 390),
     rows::description(L"Label2",
                       L"With the OVHelp Control, you can easily load a WinHelp(*.hlp) file or a HtmlHelp(*.chm) file "
                       L"in your application.",
                       240, 540, 6975, 555),
-    ControlSpec{Kind::Frame, L"Frame1", L"Standard Help Files", 120, 1335, 7215, 1935, buttonFont},
+    ControlLayout{Kind::Frame, L"Frame1", L"Standard Help Files", 120, 1335, 7215, 1935, buttonFont},
     rows::label(L"Label3", L"Select a WinHelp(*.hlp) file:", 240, 330, 4335).inside(L"Frame1"),
     rows::textBox(L"txtHLP", L"c:\\windows\\help\\windows.hlp", 240, 585, 5295).inside(L"Frame1").tab(0),
     rows::button(L"cmdHLP", L"Run hlp", 5700, 555, 1335).inside(L"Frame1").tab(1),

@@ -11,12 +11,12 @@ using namespace forms;
 constexpr const wchar_t* website = L"http://www.tarvello.example";
 constexpr const wchar_t* supportMail = L"support@tarvello.example";
 
-const FormSpec form{L"frmOVHyperLink", L"Orvane Suite: OVHyperLink", 6615, 3195,
+const FormLayout form{L"frmOVHyperLink", L"Orvane Suite: OVHyperLink", 6615, 3195,
                     BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar, StartUp::ScreenCentre};
 
 constexpr Color linkFont = 0;
 
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     rows::band(6615, 1215),
     rows::heading(L"Label1", L"OVHyperLink Control", 240, 120, 5535, 390),
     rows::description(L"Label2",
@@ -24,10 +24,10 @@ const ControlSpec controls[] = {
                       L"application.",
                       240, 540, 6135, 555),
     rows::label(L"Label3", L"URL:", 240, 1530, 855, 255, AlignRight),
-    ControlSpec{Kind::Label, L"lblWebsite", website, 1215, 1530, 5175, 255, font(L"MS Sans Serif", 8.25, Underline),
+    ControlLayout{Kind::Label, L"lblWebsite", website, 1215, 1530, 5175, 255, font(L"MS Sans Serif", 8.25, Underline),
                 linkFont},
     rows::label(L"Label4", L"E-mail:", 240, 1935, 855, 255, AlignRight),
-    ControlSpec{Kind::Label, L"lblEMail", supportMail, 1215, 1935, 5175, 255, font(L"MS Sans Serif", 8.25, Underline),
+    ControlLayout{Kind::Label, L"lblEMail", supportMail, 1215, 1935, 5175, 255, font(L"MS Sans Serif", 8.25, Underline),
                 linkFont},
     rows::closeButton(5280, 2655).tab(0),
 };

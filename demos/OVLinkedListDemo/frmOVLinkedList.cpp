@@ -12,16 +12,16 @@ using rows::button;
 using rows::label;
 using rows::textBox;
 
-const FormSpec form{L"frmOVLinkedList", L"Orvane Suite: OVLinkedList", 6375, 3915,
+const FormLayout form{L"frmOVLinkedList", L"Orvane Suite: OVLinkedList", 6375, 3915,
                     BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar, StartUp::ScreenCentre};
 
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     rows::band(6375, 1095),
     rows::heading(L"Label1", L"OVLinkedList Control", 240, 135, 5535, 390),
     rows::description(L"Label2",
                       L"With the OVLinkedList Control, you can easily  nonlinear optimization values in memory.", 240,
                       570, 5895, 435),
-    ControlSpec{Kind::Frame, L"Frame1", L"[Values]", 120, 1260, 6135, 1995, buttonFont},
+    ControlLayout{Kind::Frame, L"Frame1", L"[Values]", 120, 1260, 6135, 1995, buttonFont},
     label(L"Label3", L"Add values:", 240, 405, 1215).inside(L"Frame1"),
     textBox(L"txtAdd", L"", 1575, 360, 2895).inside(L"Frame1").tab(0),
     button(L"cmdAdd", L"Add to List", 4635, 330, 1335).inside(L"Frame1").tab(1),

@@ -9,13 +9,13 @@ namespace {
 
 using namespace forms;
 
-const FormSpec form{L"frmOVLocalSettings", L"Orvane Suite: OVLocalSettings", 8535, 4935,
+const FormLayout form{L"frmOVLocalSettings", L"Orvane Suite: OVLocalSettings", 8535, 4935,
                     BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar, StartUp::ScreenCentre};
 
 constexpr rows::Grid left{120, 1275, 1935, 2055};
 constexpr rows::Grid right{4440, 1275, 1935, 1815, 240};
 
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     rows::band(8535, 1095),
     rows::heading(L"Label1", L"OVLocalSettings Control", 240, 135, 5535, 390),
     rows::description(L"Label2",

@@ -10,11 +10,11 @@ namespace {
 
 using namespace forms;
 
-const FormSpec form{L"frmOVMath", L"Orvane Suite: OVMath", 6975, 7170,
+const FormLayout form{L"frmOVMath", L"Orvane Suite: OVMath", 6975, 7170,
                     BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar, StartUp::ScreenCentre};
 
 // Six printed lines of the form's font lie under the band, so the results start below it.
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     rows::band(6975, 1095),
     rows::heading(L"Label1", L"OVMath Control", 240, 135, 5535, 390),
     rows::description(L"Label2", L"With the OVMath Control, you can easily obtain extensibility mathematical", 240,

@@ -9,13 +9,13 @@ namespace {
 
 using namespace forms;
 
-const FormSpec form{L"frmOVMemory", L"Orvane Suite: OVMemory", 8535, 4530,
+const FormLayout form{L"frmOVMemory", L"Orvane Suite: OVMemory", 8535, 4530,
                     BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar, StartUp::ScreenCentre};
 
 constexpr rows::Grid left{120, 1470, 1935, 2055};
 constexpr rows::Grid right{4440, 1470, 1935, 1815, 240};
 
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     rows::band(8535, 1275),
     rows::heading(L"Label1", L"OVMemory Control", 240, 120, 5535, 390),
     rows::description(L"Label2",

@@ -19,21 +19,21 @@ const wchar_t* const conversions[] = {L"BinToDec", L"BinToHex", L"BinToOct", L"D
                                       L"HexToBin", L"HexToDec", L"HexToOct", L"OctToBin", L"OctToDec", L"OctToHex"};
 const wchar_t* const numberSystems[] = {L"Binary", L"Octal", L"Decimal", L"Hexidecimal", L"AlphaNumeric"};
 
-const FormSpec form{L"frmOVNumbers", L"Orvane Suite: OVNumbers", 7935, 6705,
+const FormLayout form{L"frmOVNumbers", L"Orvane Suite: OVNumbers", 7935, 6705,
                     BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar, StartUp::ScreenCentre};
 
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     rows::band(7935, 1215),
     rows::heading(L"Label1", L"OVNumbers Control", 240, 150, 5535, 390),
     rows::description(L"Label2",
                       L"Convert between decimal, binary, octal, and hex with large integer (64-bit) values. Generate "
                       L"random numbers/character sequences. ",
                       240, 570, 7455, 555),
-    ControlSpec{Kind::Frame, L"Frame1", L"Conversion Number", 120, 1335, 7695, 3120, buttonFont},
+    ControlLayout{Kind::Frame, L"Frame1", L"Conversion Number", 120, 1335, 7695, 3120, buttonFont},
     label(L"lblGeneric", L"Enter a number:", 135, 300, 2535).inside(L"Frame1").element(0),
     textBox(L"txtToConvert", L"", 135, 540, 2535).inside(L"Frame1").tab(0),
     label(L"lblGeneric", L"Conversion:", 2835, 300, 1575).inside(L"Frame1").element(1),
-    ControlSpec{Kind::ComboBox, L"ddConversion", L"", 2835, 540, 1575, 315, buttonFont, DefaultColor, DefaultColor,
+    ControlLayout{Kind::ComboBox, L"ddConversion", L"", 2835, 540, 1575, 315, buttonFont, DefaultColor, DefaultColor,
                 DropDownList}
         .inside(L"Frame1")
         .list(conversions)
@@ -47,7 +47,7 @@ const ControlSpec controls[] = {
     label(L"Label6", L"OctTo..., allows only '0' through '7'", 375, 2475, 7185).inside(L"Frame1"),
     label(L"Label7", L"BinTo..., only allows '0' and '1'", 375, 2730, 7185).inside(L"Frame1"),
     label(L"lblGeneric", L"Select Number System:", 255, 4620, 2055).element(3),
-    ControlSpec{Kind::ComboBox, L"ddNumberSys", L"", 255, 4860, 2055, 315, buttonFont, DefaultColor, DefaultColor,
+    ControlLayout{Kind::ComboBox, L"ddNumberSys", L"", 255, 4860, 2055, 315, buttonFont, DefaultColor, DefaultColor,
                 DropDownList}
         .list(numberSystems)
         .tab(4),

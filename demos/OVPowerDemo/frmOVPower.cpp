@@ -9,12 +9,12 @@ namespace {
 
 using namespace forms;
 
-const FormSpec form{L"frmOVPower", L"Orvane Suite: OVPower", 8535, 5265,
+const FormLayout form{L"frmOVPower", L"Orvane Suite: OVPower", 8535, 5265,
                     BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar, StartUp::ScreenCentre};
 
 constexpr rows::Grid grid{120, 1455, 2415, 1335};
 
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     rows::band(8535, 1215),
     rows::heading(L"Label1", L"OVPower Control", 240, 120, 5535, 390),
     rows::description(L"Label2",

@@ -9,14 +9,14 @@ namespace {
 
 using namespace forms;
 
-const FormSpec form{L"frmOVScreenModes", L"Orvane Suite: OVScreenModes", 6615, 3990,
+const FormLayout form{L"frmOVScreenModes", L"Orvane Suite: OVScreenModes", 6615, 3990,
                     BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar, StartUp::ScreenCentre};
 
 constexpr rows::Grid grid{120, 1395, 1215, 1335};
 
 const wchar_t* const modes[] = {L"640 x 480", L"800 x 600", L"1024 x 768", L"1280 x 1024", L"1600 x 1200"};
 
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     rows::band(6615, 1215),
     rows::heading(L"Label1", L"OVScreenModes Control", 240, 120, 5535, 390),
     rows::description(L"Label2",
@@ -30,7 +30,7 @@ const ControlSpec controls[] = {
     grid.caption(L"lblWidth", L"Width:", 0, 2),
     grid.box(L"txtWidth", 0, 2).tab(2),
     rows::label(L"lblGeneral", L"Screen Modes :", 3240, 1440, 2055),
-    ControlSpec{Kind::ComboBox, L"cboModes", L"", 3240, 1800, 2055, 315, buttonFont, DefaultColor, DefaultColor,
+    ControlLayout{Kind::ComboBox, L"cboModes", L"", 3240, 1800, 2055, 315, buttonFont, DefaultColor, DefaultColor,
                 DropDownList}
         .list(modes)
         .tab(3),

@@ -8,17 +8,17 @@ namespace {
 
 using namespace forms;
 
-const FormSpec form{L"frmOVSplashScreen", L"Orvane Suite: OVSplashScreen", 4935, 5400,
+const FormLayout form{L"frmOVSplashScreen", L"Orvane Suite: OVSplashScreen", 4935, 5400,
                     BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar, StartUp::ScreenCentre};
 
 constexpr Color yellow = 0x0000FFFF, silver = 0x00C0C0C0, black = 0;
-constexpr FontSpec styleButtonFont = font(L"MS Sans Serif", 9.75, Bold);
+constexpr Font styleButtonFont = font(L"MS Sans Serif", 9.75, Bold);
 
-ControlSpec styleButton(const wchar_t* name, const wchar_t* caption, double top) {
+ControlLayout styleButton(const wchar_t* name, const wchar_t* caption, double top) {
     return {Kind::CommandButton, name, caption, 360, top, 4290, 480, styleButtonFont};
 }
 
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     shape(L"Shape1", 0, 0, 5535, 1530, black),
     {Kind::Label, L"Label1", L"OVSplashScreen Control", 135, 120, 3450, 330, font(L"Arial", 14.25, Bold), yellow, black,
      AutoSize},
@@ -33,7 +33,7 @@ const ControlSpec controls[] = {
     styleButton(L"cmdThe98", L"View \"The 98 Look Style\" Sample", 3000).tab(2),
     styleButton(L"cmdThe2000", L"View \"The 2000 Style\" Sample", 3600).tab(3),
     styleButton(L"cmdOrvane", L"View \"Orvane Style\" Sample", 4200).tab(4),
-    ControlSpec{Kind::CommandButton, L"cmdClose", L"&Close", 3060, 4800, 1590, 405, font(L"MS Sans Serif", 8.25, Bold)}
+    ControlLayout{Kind::CommandButton, L"cmdClose", L"&Close", 3060, 4800, 1590, 405, font(L"MS Sans Serif", 8.25, Bold)}
         .tab(5),
     timer(L"Timer1", 5000),
 };

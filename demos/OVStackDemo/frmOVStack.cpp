@@ -14,10 +14,10 @@ using rows::button;
 using rows::label;
 using rows::textBox;
 
-const FormSpec form{L"frmOVStack", L"Orvane Suite: OVStack", 6375, 4470,
+const FormLayout form{L"frmOVStack", L"Orvane Suite: OVStack", 6375, 4470,
                     BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar, StartUp::ScreenCentre};
 
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     rows::band(6375, 1095),
     rows::heading(L"Label1", L"OVStack Control", 240, 135, 5535, 390),
     rows::description(L"Label3", L"This control can give push,pop,peek values in to memory.", 240, 570, 5895, 435),

@@ -9,13 +9,13 @@ namespace {
 
 using namespace forms;
 
-const FormSpec form{L"frmOVWinVersion", L"Orvane Suite: OVWinVersion", 7935, 5655,
+const FormLayout form{L"frmOVWinVersion", L"Orvane Suite: OVWinVersion", 7935, 5655,
                     BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar, StartUp::ScreenCentre};
 
 constexpr rows::Grid left{120, 1275, 1695, 2055};
 constexpr rows::Grid right{4200, 1275, 1455, 1215};
 
-const ControlSpec controls[] = {
+const ControlLayout controls[] = {
     rows::band(7935, 1095),
     rows::heading(L"Label1", L"OVWinVersion Control", 240, 135, 5535, 390),
     rows::description(L"Label2", L"Obtain detailed Windows version information.", 240, 570, 7455, 435),

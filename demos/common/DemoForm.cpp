@@ -40,40 +40,17 @@ ComPtr<IUnknown> createInstance(const std::wstring& programmaticId) {
 }
 
 DemoForm::DemoForm(const DemoProgram& program) : program_(program) {
+    // The control comes into being with the form, before the form's own Load runs, and
+    // goes after the form's own Unload: the handlers of an event run in map order.
     forms::HandlerMap map;
-    // The control comes into being with the form, before the form's own Load runs.
     map.push_back({nullptr, forms::Event::Load, [this](forms::EventArgs&) { placeControl(); }});
-    map.push_back({nullptr, forms::Event::Unload, [this](forms::EventArgs&) { removeControl(); }});
     map.push_back({L"cmdClose", forms::Event::Click, [](forms::EventArgs&) { forms::end(); }});
     if (program_.handlers) program_.handlers(*this, map);
-    form_ = std::make_unique<forms::Form>(program_.form, program_.controls, chainLoads(std::move(map)));
+    map.push_back({nullptr, forms::Event::Unload, [this](forms::EventArgs&) { removeControl(); }});
+    form_ = std::make_unique<forms::Form>(program_.form, program_.controls, std::move(map));
 }
 
 DemoForm::~DemoForm() { close(); }
-
-// The handler map holds one handler per control and event: the form's Load and Unload
-// of the program run after (Load) or before (Unload) the control's own steps.
-forms::HandlerMap DemoForm::chainLoads(forms::HandlerMap map) {
-    forms::HandlerMap merged;
-    std::vector<forms::Handler> loads, unloads;
-    for (auto& row : map) {
-        bool ofForm = !row.control || !*row.control;
-        if (ofForm && row.event == forms::Event::Load) {
-            loads.push_back(std::move(row.handler));
-        } else if (ofForm && row.event == forms::Event::Unload) {
-            unloads.insert(unloads.begin(), std::move(row.handler));
-        } else {
-            merged.push_back(std::move(row));
-        }
-    }
-    merged.push_back({nullptr, forms::Event::Load, [loads](forms::EventArgs& e) {
-                          for (auto& handler : loads) handler(e);
-                      }});
-    merged.push_back({nullptr, forms::Event::Unload, [unloads](forms::EventArgs& e) {
-                          for (auto& handler : unloads) handler(e);
-                      }});
-    return merged;
-}
 
 void DemoForm::placeControl() {
     if (!program_.controlClass || control_) return;

@@ -28,8 +28,8 @@ class DemoForm;
 
 struct DemoProgram {
     const wchar_t* program;                  // "OVNumbersDemo": the title of its message boxes
-    const forms::FormSpec& form;
-    std::span<const forms::ControlSpec> controls;
+    const forms::FormLayout& form;
+    std::span<const forms::ControlLayout> controls;
     const wchar_t* controlClass;             // "OVNumbers" placed as OVNumbers1; nullptr: none
     bool loadFromStore;                      // loaded from an empty property store, not new
     void (*handlers)(DemoForm& demo, forms::HandlerMap& map);
@@ -67,7 +67,6 @@ public:
 private:
     void placeControl();
     void removeControl() noexcept;
-    forms::HandlerMap chainLoads(forms::HandlerMap map);
 
     const DemoProgram& program_;
     std::unique_ptr<forms::Form> form_;
@@ -82,47 +81,47 @@ private:
 int runDemo(const DemoProgram& program);
 
 // The fonts and colours the forms share.
-constexpr forms::FontSpec buttonFont = forms::font(L"MS Sans Serif", 8.25);
-constexpr forms::FontSpec headingFont = forms::font(L"Arial", 14.25, forms::Bold);
-constexpr forms::FontSpec descriptionFont = forms::font(L"Arial", 9);
+constexpr forms::Font buttonFont = forms::font(L"MS Sans Serif", 8.25);
+constexpr forms::Font headingFont = forms::font(L"Arial", 14.25, forms::Bold);
+constexpr forms::Font descriptionFont = forms::font(L"Arial", 9);
 constexpr forms::Color bandColor = 0x00602000;        // deep blue band behind the heading
 constexpr forms::Color headingColor = 0x0000FFFF;     // yellow
 constexpr forms::Color descriptionColor = 0x00FFFFFF;
 
 // Rows of the pattern every form shares, in twips.
 namespace rows {
-using forms::ControlSpec;
+using forms::ControlLayout;
 using forms::Kind;
 
 // The heading ("OVNumbers Control") on the band.
-constexpr ControlSpec heading(const wchar_t* name, const wchar_t* text, double left, double top, double width,
+constexpr ControlLayout heading(const wchar_t* name, const wchar_t* text, double left, double top, double width,
                               double height) {
     return {Kind::Label, name, text, left, top, width, height, headingFont, headingColor, bandColor, forms::Transparent};
 }
 // The description sentence on the band, wrapped.
-constexpr ControlSpec description(const wchar_t* name, const wchar_t* text, double left, double top, double width,
+constexpr ControlLayout description(const wchar_t* name, const wchar_t* text, double left, double top, double width,
                                   double height) {
     return {Kind::Label, name, text, left, top, width, height, descriptionFont, descriptionColor, bandColor,
             forms::Transparent | forms::WordWrap};
 }
 // Shape1: the band behind heading and description.
-constexpr ControlSpec band(double width, double height) {
+constexpr ControlLayout band(double width, double height) {
     return forms::shape(L"Shape1", 0, 0, width, height, bandColor);
 }
-constexpr ControlSpec label(const wchar_t* name, const wchar_t* text, double left, double top, double width,
+constexpr ControlLayout label(const wchar_t* name, const wchar_t* text, double left, double top, double width,
                             double height = 255, forms::Style style = forms::NoStyle) {
     return {Kind::Label, name, text, left, top, width, height, buttonFont, forms::DefaultColor, forms::DefaultColor,
             style};
 }
-constexpr ControlSpec button(const wchar_t* name, const wchar_t* text, double left, double top, double width,
+constexpr ControlLayout button(const wchar_t* name, const wchar_t* text, double left, double top, double width,
                              double height = 375) {
     return {Kind::CommandButton, name, text, left, top, width, height, buttonFont};
 }
 // cmdClose "&Close".
-constexpr ControlSpec closeButton(double left, double top, double width = 1215, double height = 375) {
+constexpr ControlLayout closeButton(double left, double top, double width = 1215, double height = 375) {
     return button(L"cmdClose", L"&Close", left, top, width, height);
 }
-constexpr ControlSpec textBox(const wchar_t* name, const wchar_t* text, double left, double top, double width,
+constexpr ControlLayout textBox(const wchar_t* name, const wchar_t* text, double left, double top, double width,
                               double height = 315, forms::Style style = forms::NoStyle) {
     return {Kind::TextBox, name, text, left, top, width, height, buttonFont, forms::DefaultColor, forms::DefaultColor,
             style};
@@ -137,10 +136,10 @@ struct Grid {
 
     constexpr double x(int column) const { return left + column * (labelWidth + boxWidth + 120 + columnGap); }
     constexpr double y(int row) const { return top + row * rowHeight; }
-    constexpr ControlSpec caption(const wchar_t* name, const wchar_t* text, int column, int row) const {
+    constexpr ControlLayout caption(const wchar_t* name, const wchar_t* text, int column, int row) const {
         return label(name, text, x(column), y(row) + 45, labelWidth, 255, forms::AlignRight);
     }
-    constexpr ControlSpec box(const wchar_t* name, int column, int row) const {
+    constexpr ControlLayout box(const wchar_t* name, int column, int row) const {
         return textBox(name, L"", x(column) + labelWidth + 120, y(row), boxWidth);
     }
 };

@@ -1,6 +1,9 @@
 #include "frame/forms/Form.h"
 
 #include "frame/base/Errors.h"
+#include "frame/forms/DeviceContext.h"
+#include "frame/forms/FormErrors.h"
+#include "frame/forms/FormMessages.h"
 #include "frame/forms/GdiCache.h"
 #include "frame/forms/KeyboardHook.h"
 #include "frame/forms/Program.h"
@@ -13,23 +16,6 @@
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace orvane::forms {
-
-UINT controlNameMessage() noexcept {
-    static const UINT message = ::RegisterWindowMessageW(L"WM_GETCONTROLNAME");
-    return message;
-}
-
-// The answer to "WM_GETCONTROLNAME": wParam the buffer's length in characters, lParam
-// the buffer; the result is the characters copied (the name's length without a buffer).
-LRESULT answerControlName(const wchar_t* name, WPARAM capacity, LPARAM target) noexcept {
-    auto* buffer = reinterpret_cast<wchar_t*>(target);
-    size_t length = ::lstrlenW(name);
-    if (!buffer || capacity == 0) return static_cast<LRESULT>(length);
-    size_t copied = std::min(length, static_cast<size_t>(capacity) - 1);
-    std::copy_n(name, copied, buffer);
-    buffer[copied] = L'\0';
-    return static_cast<LRESULT>(copied);
-}
 
 namespace {
 
@@ -68,11 +54,11 @@ HWND parkingWindow() {
     return window.get();
 }
 
-DWORD formStyle(const FormSpec& desc, DWORD& exStyle) {
+DWORD formStyle(const FormLayout& layout, DWORD& exStyle) {
     DWORD style = WS_POPUP | WS_CLIPCHILDREN;
     exStyle = WS_EX_CONTROLPARENT;
-    const bool titleBar = has(desc.style, TitleBar);
-    switch (desc.border) {
+    const bool titleBar = has(layout.style, TitleBar);
+    switch (layout.border) {
     case BorderStyle::None:
         break;
     case BorderStyle::FixedSingle:
@@ -94,13 +80,13 @@ DWORD formStyle(const FormSpec& desc, DWORD& exStyle) {
         exStyle |= WS_EX_TOOLWINDOW;
         break;
     }
-    if (titleBar && has(desc.style, ControlBox)) {
+    if (titleBar && has(layout.style, ControlBox)) {
         style |= WS_SYSMENU;
-        const bool canHaveButtons = desc.border == BorderStyle::FixedSingle || desc.border == BorderStyle::Sizable;
-        if (canHaveButtons && has(desc.style, MinButton)) style |= WS_MINIMIZEBOX;
-        if (canHaveButtons && has(desc.style, MaxButton)) style |= WS_MAXIMIZEBOX;
+        const bool canHaveButtons = layout.border == BorderStyle::FixedSingle || layout.border == BorderStyle::Sizable;
+        if (canHaveButtons && has(layout.style, MinButton)) style |= WS_MINIMIZEBOX;
+        if (canHaveButtons && has(layout.style, MaxButton)) style |= WS_MAXIMIZEBOX;
     }
-    if (has(desc.style, InTaskbar)) {
+    if (has(layout.style, InTaskbar)) {
         exStyle |= WS_EX_APPWINDOW;
     } else if (!titleBar) {
         // Without a caption bar a tool window looks the same and keeps off the task bar.
@@ -111,10 +97,10 @@ DWORD formStyle(const FormSpec& desc, DWORD& exStyle) {
 
 }  // namespace
 
-Form::Form(const FormSpec& desc, std::span<const ControlSpec> controls, HandlerMap handlers)
-    : spec_(desc), table_(controls), handlers_(std::move(handlers)), backColor_(desc.backColor),
-      foreColor_(desc.foreColor), font_(desc.font.empty() ? DefaultFormFont : desc.font),
-      autoRedraw_(has(desc.style, AutoRedraw)) {}
+Form::Form(const FormLayout& layout, std::span<const ControlLayout> controls, HandlerMap handlers)
+    : layout_(layout), table_(controls), handlers_(std::move(handlers)), backColor_(layout.backColor),
+      foreColor_(layout.foreColor), font_(layout.font.empty() ? DefaultFormFont : layout.font),
+      autoRedraw_(has(layout.style, AutoRedraw)) {}
 
 Form::Form(const FormDefinition& definition)
     : Form(definition.form, definition.controls, definition.handlers ? definition.handlers() : HandlerMap{}) {}
@@ -143,10 +129,10 @@ std::vector<Form*> Form::loadedForms() { return threadForms(); }
 void Form::load() {
     if (window_) return;
     if (dispatchDepth_ == 0) retired_.clear();
-    backColor_ = spec_.backColor;
-    foreColor_ = spec_.foreColor;
-    font_ = spec_.font.empty() ? DefaultFormFont : spec_.font;
-    autoRedraw_ = has(spec_.style, AutoRedraw);
+    backColor_ = layout_.backColor;
+    foreColor_ = layout_.foreColor;
+    font_ = layout_.font.empty() ? DefaultFormFont : layout_.font;
+    autoRedraw_ = has(layout_.style, AutoRedraw);
     placed_ = false;
     lastFocus_ = nullptr;
     gdi_ = std::make_unique<GdiCache>();
@@ -198,17 +184,17 @@ void Form::load() {
 void Form::createWindow() {
     registerFormClass();
     DWORD exStyle = 0;
-    DWORD style = formStyle(spec_, exStyle);
-    RECT outer{0, 0, toPixelsX(spec_.width), toPixelsY(spec_.height)};
+    DWORD style = formStyle(layout_, exStyle);
+    RECT outer{0, 0, toPixelsX(layout_.width), toPixelsY(layout_.height)};
     ::AdjustWindowRectEx(&outer, style, FALSE, exStyle);
     HWND owner = nullptr;
-    if (has(spec_.style, TitleBar) && !has(spec_.style, InTaskbar)) owner = parkingWindow();
+    if (has(layout_.style, TitleBar) && !has(layout_.style, InTaskbar)) owner = parkingWindow();
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
-    if (spec_.startUp == StartUp::Manual) {
-        x = toPixelsX(spec_.left);
-        y = toPixelsY(spec_.top);
+    if (layout_.startUp == StartUp::Manual) {
+        x = toPixelsX(layout_.left);
+        y = toPixelsY(layout_.top);
     }
-    window_ = ::CreateWindowExW(exStyle, FormClass, spec_.caption, style, x, y, outer.right - outer.left,
+    window_ = ::CreateWindowExW(exStyle, FormClass, layout_.caption, style, x, y, outer.right - outer.left,
                                 outer.bottom - outer.top, owner, nullptr, moduleInstance(), nullptr);
     if (!window_) raise(error::OutOfMemory);
     ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -224,11 +210,17 @@ void Form::destroyWindows() noexcept {
     HWND window = std::exchange(window_, nullptr);
     ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     ::DestroyWindow(window);
+    forgetWindows();
+    if (dispatchDepth_ == 0) retired_.clear();
+    printed_.clear();
+}
+
+// The controls whose windows are gone wait in retired_ until no event runs any more.
+void Form::forgetWindows() noexcept {
+    for (auto& control : controls_) control->destroy();
     std::move(controls_.begin(), controls_.end(), std::back_inserter(retired_));
     controls_.clear();
-    if (dispatchDepth_ == 0) retired_.clear();
     surface_.reset();
-    printed_.clear();
     if (gdi_) gdi_->clear();
     auto& forms = threadForms();
     forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
@@ -262,7 +254,7 @@ void Form::placeAtStartUp(HWND owner) {
     ::GetWindowRect(window_, &rect);
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     RECT area{};
-    switch (spec_.startUp) {
+    switch (layout_.startUp) {
     case StartUp::ScreenCentre:
         area = RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
         break;
@@ -294,7 +286,7 @@ void Form::show(HWND owner) {
 }
 
 void Form::showModal(HWND owner) {
-    if (modal_) raise(400, L"Form already displayed; can't show modally");
+    if (modal_) raiseFormError(formError::AlreadyDisplayed);
     load();
     if (!window_) return;
     std::vector<HWND> disabled;
@@ -337,7 +329,7 @@ HWND Form::hwnd() {
 }
 
 std::wstring Form::caption() const {
-    if (!window_) return spec_.caption;
+    if (!window_) return layout_.caption;
     int length = ::GetWindowTextLengthW(window_);
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     text.resize(static_cast<size_t>(std::max(0, ::GetWindowTextW(window_, text.data(), length + 1))));
@@ -390,7 +382,7 @@ FormControl* Form::controlByWindow(HWND window) noexcept {
 }
 
 POINT Form::containerOrigin(const FormControl& control) const noexcept {
-    const wchar_t* container = control.desc().container;
+    const wchar_t* container = control.layout().container;
     if (!container || !*container) return POINT{0, 0};
     for (auto& candidate : controls_) {
         if (candidate.get() != &control && candidate->kind() == Kind::Frame &&
@@ -403,7 +395,7 @@ POINT Form::containerOrigin(const FormControl& control) const noexcept {
 }
 
 bool Form::containerArea(const FormControl& control, RECT& area) const noexcept {
-    const wchar_t* container = control.desc().container;
+    const wchar_t* container = control.layout().container;
     if (!container || !*container) return false;
     for (auto& candidate : controls_) {
         if (candidate.get() != &control && candidate->kind() == Kind::Frame &&
@@ -442,7 +434,7 @@ bool Form::tabFrom(HWND focus, bool backwards) {
     if (stops.empty()) return false;
     std::stable_sort(stops.begin(), stops.end(), [](const FormControl* a, const FormControl* b) {
         auto rank = [](const FormControl* control) {
-            return control->desc().tabIndex < 0 ? 1000000 + control->id() : control->desc().tabIndex;
+            return control->layout().tabIndex < 0 ? 1000000 + control->id() : control->layout().tabIndex;
         };
         return rank(a) < rank(b);
     });
@@ -525,7 +517,7 @@ void Form::setForeColor(Color color) {
     foreColor_ = color;
 }
 
-void Form::setFont(const FontSpec& font) {
+void Form::setFont(const Font& font) {
     font_ = font.empty() ? DefaultFormFont : font;
 }
 
@@ -550,13 +542,12 @@ void Form::print(const std::wstring& text) {
     }
     // Without a persistent surface the text goes straight to the window and is lost at
     // the next repaint, as with any direct drawing.
-    HDC dc = ::GetDC(window_);
-    HGDIOBJ before = ::SelectObject(dc, gdi_->font(font_)->get());
+    UniqueWindowDc windowContext = windowDc(window_);
+    HDC dc = windowContext.get().dc;
+    Selection font(dc, gdi_->font(font_)->get());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, resolveColor(foreColor_));
     ::TextOutW(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
-    ::SelectObject(dc, before);
-    ::ReleaseDC(window_, dc);
 }
 
 void Form::cls() {
@@ -571,7 +562,7 @@ HDC Form::hdc() {
         ::InvalidateRect(window_, nullptr, FALSE);
         return surface_->dc();
     }
-    raise(438, L"Object doesn't support this property or method");
+    raise(error::ObjectDoesNotSupport);
 }
 
 void Form::refresh() {
@@ -593,13 +584,15 @@ void Form::paint(HDC dc, const RECT& area) { paintBackground(dc, area, POINT{0, 
 
 // Events.
 
+bool Form::handledBy(const HandlerRow& row, Event event, const FormControl* control) const noexcept {
+    if (row.event != event || !row.handler) return false;
+    const bool forForm = !row.control || !*row.control || ::lstrcmpiW(row.control, layout_.name) == 0;
+    return control ? !forForm && ::lstrcmpiW(row.control, control->name()) == 0 : forForm;
+}
+
 bool Form::handles(Event event, const FormControl* control) const {
-    for (const auto& row : handlers_) {
-        if (row.event != event) continue;
-        const bool forForm = !row.control || !*row.control || ::lstrcmpiW(row.control, spec_.name) == 0;
-        if (control ? (!forForm && ::lstrcmpiW(row.control, control->name()) == 0) : forForm) return true;
-    }
-    return false;
+    return std::any_of(handlers_.begin(), handlers_.end(),
+                       [&](const HandlerRow& row) { return handledBy(row, event, control); });
 }
 
 bool Form::fire(Event event, FormControl* control) {
@@ -609,17 +602,9 @@ bool Form::fire(Event event, FormControl* control) {
 
 bool Form::fire(EventArgs& args) { return dispatch(args, false); }
 
+// Every handler mapped to the event runs, in map order; an error stops the rest.
 bool Form::dispatch(EventArgs& args, bool propagate) {
-    const Handler* handler = nullptr;
-    for (const auto& row : handlers_) {
-        if (row.event != args.event) continue;
-        const bool forForm = !row.control || !*row.control || ::lstrcmpiW(row.control, spec_.name) == 0;
-        if (args.control ? (!forForm && ::lstrcmpiW(row.control, args.control->name()) == 0) : forForm) {
-            handler = &row.handler;
-            break;
-        }
-    }
-    if (!handler || !*handler) return false;
+    if (!handles(args.event, args.control)) return false;
     struct Depth {
         Form& form;
         explicit Depth(Form& owner) : form(owner) { ++form.dispatchDepth_; }
@@ -629,7 +614,9 @@ bool Form::dispatch(EventArgs& args, bool propagate) {
         }
     } depth{*this};
     try {
-        (*handler)(args);
+        for (const auto& row : handlers_) {
+            if (handledBy(row, args.event, args.control)) row.handler(args);
+        }
     } catch (const ProgramEnd& ending) {
         finishProgram(ending.status);
     } catch (const RuntimeError& error) {
@@ -645,139 +632,149 @@ bool Form::dispatch(EventArgs& args, bool propagate) {
     return true;
 }
 
+// Messages: each unpacked once and handed to the handler named after it.
+
 LRESULT CALLBACK Form::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* form = reinterpret_cast<Form*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!form || form->window_ != window) return ::DefWindowProcW(window, message, wParam, lParam);
     try {
-        return form->onMessage(message, wParam, lParam);
+        if (Handled result = form->onMessage(message, wParam, lParam)) return *result;
     } catch (const RuntimeError& error) {
         handleEscapedError(error);
+        return 0;
     } catch (...) {
         handleEscapedError(RuntimeError(error::InternalError));
+        return 0;
     }
-    return 0;
+    return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND window = window_;
-    if (message == controlNameMessage()) return answerControlName(spec_.name, wParam, lParam);
+Handled Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == controlNameMessage()) return answerControlName(layout_.name, wParam, lParam);
+    if (isMouseMessage(message)) return onMouse(mouseArgs(*this, nullptr, message, wParam, lParam));
     switch (message) {
-    case WM_COMMAND: {
-        if (lParam) {
-            if (FormControl* control = controlById(LOWORD(wParam))) {
-                if (control->hwnd() == reinterpret_cast<HWND>(lParam)) control->handleCommand(HIWORD(wParam));
-            }
-            return 0;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            if (FormControl* cancel = cancelButton()) fire(Event::Click, cancel);
-        } else if (LOWORD(wParam) == IDOK) {
-            if (FormControl* ok = defaultButton()) fire(Event::Click, ok);
-        }
-        return 0;
-    }
+    case WM_COMMAND:
+        return onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
     case DM_GETDEFID:
-        if (FormControl* ok = defaultButton()) return MAKELRESULT(ok->id(), DC_HASDEFID);
-        return 0;
-    case WM_DRAWITEM: {
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (FormControl* control = controlById(static_cast<int>(item->CtlID))) {
-            if (control->handleDrawItem(*item)) return TRUE;
-        }
-        break;
-    }
+        return onGetDefaultId();
+    case WM_DRAWITEM:
+        return onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
-        if (FormControl* control = controlByWindow(reinterpret_cast<HWND>(lParam))) {
-            if (control->kind() != Kind::CommandButton) {
-                return reinterpret_cast<LRESULT>(control->handleColor(reinterpret_cast<HDC>(wParam)));
-            }
-            return reinterpret_cast<LRESULT>(gdi_->brush(backColor_));
-        }
-        break;
+        return onControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_HSCROLL:
     case WM_VSCROLL:
-        if (FormControl* control = controlByWindow(reinterpret_cast<HWND>(lParam))) {
-            control->handleScroll(LOWORD(wParam));
-            return 0;
-        }
-        break;
+        return onScroll(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
     case WM_TIMER:
-        if (FormControl* control = controlById(static_cast<int>(wParam))) {
-            control->fireTimer();
-            return 0;
-        }
-        break;
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_LBUTTONDBLCLK: {
-        EventArgs args{*this, nullptr, Event::MouseMove};
-        args.event = message == WM_MOUSEMOVE       ? Event::MouseMove
-                     : message == WM_LBUTTONDBLCLK ? Event::DblClick
-                     : (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN) ? Event::MouseDown
-                                                                                : Event::MouseUp;
-        args.button = static_cast<int>(wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON));
-        if (message == WM_LBUTTONUP) args.button = MK_LBUTTON;
-        if (message == WM_RBUTTONUP) args.button = MK_RBUTTON;
-        args.shift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0);
-        args.x = toTwipsX(static_cast<short>(LOWORD(lParam)));
-        args.y = toTwipsY(static_cast<short>(HIWORD(lParam)));
-        fire(args);
-        if (message == WM_LBUTTONUP && window_ == window) fire(Event::Click);
-        return 0;
-    }
+        return onTimer(static_cast<int>(wParam));
     case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paintInfo;
-        HDC dc = ::BeginPaint(window_, &paintInfo);
-        paint(dc, paintInfo.rcPaint);
-        ::EndPaint(window, &paintInfo);
-        return 0;
-    }
+        return 1;   // WM_PAINT draws the whole background
+    case WM_PAINT:
+        return onPaint();
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            HWND focus = ::GetFocus();
-            if (focus && ::IsChild(window_, focus)) lastFocus_ = focus;
-            break;
-        }
-        // As dialogs do: focus goes back to the control that had it, else to the first
-        // tab stop, rather than to the form itself.
-        if (lastFocus_ && ::IsWindow(lastFocus_) && ::IsChild(window_, lastFocus_) && ::IsWindowVisible(lastFocus_) &&
-            ::IsWindowEnabled(lastFocus_)) {
-            ::SetFocus(lastFocus_);
-        } else if (!tabFrom(nullptr, false)) {
-            break;
-        }
-        fire(Event::Activate);
-        return 0;
+        return onActivate(LOWORD(wParam));
     case WM_CLOSE:
         unload(UnloadMode::CloseButton);
         return 0;
     case WM_NCDESTROY:
-        // Destroyed from outside (its owner went): forget the windows without events.
-        if (window_ == window) {
-            ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            window_ = nullptr;
-            for (auto& control : controls_) control->destroy();
-            std::move(controls_.begin(), controls_.end(), std::back_inserter(retired_));
-            controls_.clear();
-            surface_.reset();
-            if (gdi_) gdi_->clear();
-            auto& forms = threadForms();
-            forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
-            detachKeyboardHook();
-        }
-        break;
+        onNcDestroy();
+        return std::nullopt;
     default:
-        break;
+        return std::nullopt;
     }
-    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+Handled Form::onCommand(int id, UINT code, HWND sender) {
+    if (sender) {
+        if (FormControl* control = controlById(id)) {
+            if (control->hwnd() == sender) control->handleCommand(code);
+        }
+        return 0;
+    }
+    // Enter and Esc arrive as IDOK and IDCANCEL.
+    if (id == IDCANCEL) {
+        if (FormControl* cancel = cancelButton()) fire(Event::Click, cancel);
+    } else if (id == IDOK) {
+        if (FormControl* ok = defaultButton()) fire(Event::Click, ok);
+    }
+    return 0;
+}
+
+Handled Form::onGetDefaultId() {
+    if (FormControl* ok = defaultButton()) return MAKELRESULT(ok->id(), DC_HASDEFID);
+    return 0;
+}
+
+Handled Form::onDrawItem(const DRAWITEMSTRUCT& item) {
+    FormControl* control = controlById(static_cast<int>(item.CtlID));
+    if (control && control->handleDrawItem(item)) return TRUE;
+    return std::nullopt;
+}
+
+Handled Form::onControlColor(HDC dc, HWND sender) {
+    FormControl* control = controlByWindow(sender);
+    if (!control) return std::nullopt;
+    if (control->kind() == Kind::CommandButton) return reinterpret_cast<LRESULT>(gdi_->brush(backColor_));
+    return reinterpret_cast<LRESULT>(control->handleColor(dc));
+}
+
+Handled Form::onScroll(UINT code, HWND sender) {
+    FormControl* control = controlByWindow(sender);
+    if (!control) return std::nullopt;
+    control->handleScroll(code);
+    return 0;
+}
+
+Handled Form::onTimer(int id) {
+    FormControl* control = controlById(id);
+    if (!control) return std::nullopt;
+    control->fireTimer();
+    return 0;
+}
+
+Handled Form::onMouse(EventArgs args) {
+    // A left release is a click too, unless a handler unloaded the form.
+    const bool click = args.event == Event::MouseUp && args.button == MK_LBUTTON;
+    HWND window = window_;
+    fire(args);
+    if (click && window_ == window) fire(Event::Click);
+    return 0;
+}
+
+Handled Form::onPaint() {
+    HWND window = window_;
+    PAINTSTRUCT paintInfo;
+    HDC dc = ::BeginPaint(window, &paintInfo);
+    paint(dc, paintInfo.rcPaint);
+    ::EndPaint(window, &paintInfo);
+    return 0;
+}
+
+Handled Form::onActivate(UINT state) {
+    if (state == WA_INACTIVE) {
+        HWND focus = ::GetFocus();
+        if (focus && ::IsChild(window_, focus)) lastFocus_ = focus;
+        return std::nullopt;
+    }
+    // As dialogs do: focus goes back to the control that had it, else to the first
+    // tab stop, rather than to the form itself.
+    if (lastFocus_ && ::IsWindow(lastFocus_) && ::IsChild(window_, lastFocus_) && ::IsWindowVisible(lastFocus_) &&
+        ::IsWindowEnabled(lastFocus_)) {
+        ::SetFocus(lastFocus_);
+    } else if (!tabFrom(nullptr, false)) {
+        return std::nullopt;
+    }
+    fire(Event::Activate);
+    return 0;
+}
+
+// Destroyed from outside (its owner went): forget the windows without events.
+void Form::onNcDestroy() noexcept {
+    ::SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    window_ = nullptr;
+    forgetWindows();
 }
 
 }  // namespace orvane::forms

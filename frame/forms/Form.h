@@ -8,6 +8,7 @@
 #include "frame/forms/FormTable.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +20,7 @@ class Surface;
 
 class Form {
 public:
-    Form(const FormSpec& desc, std::span<const ControlSpec> controls, HandlerMap handlers = {});
+    Form(const FormLayout& layout, std::span<const ControlLayout> controls, HandlerMap handlers = {});
     explicit Form(const FormDefinition& definition);
     ~Form();
     Form(const Form&) = delete;
@@ -29,8 +30,8 @@ public:
     // the same object loads afresh on its next use.
     static Form& instance(const FormDefinition& definition);
 
-    const FormSpec& desc() const noexcept { return spec_; }
-    const wchar_t* name() const noexcept { return spec_.name; }
+    const FormLayout& layout() const noexcept { return layout_; }
+    const wchar_t* name() const noexcept { return layout_.name; }
 
     // Creates the windows and runs Load; does nothing when loaded. Every member below
     // that needs the windows loads the form first.
@@ -72,8 +73,8 @@ public:
     void setBackColor(Color color);
     Color foreColor() const noexcept { return foreColor_; }
     void setForeColor(Color color);
-    const FontSpec& font() const noexcept { return font_; }
-    void setFont(const FontSpec& font);
+    const Font& font() const noexcept { return font_; }
+    void setFont(const Font& font);
 
     // The drawing surface: with AutoRedraw, a persistent bitmap that Print writes on.
     bool autoRedraw() const noexcept { return autoRedraw_; }
@@ -114,15 +115,28 @@ public:
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Each returns the message's result, or nothing for the default processing.
+    std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> onCommand(int id, UINT code, HWND sender);
+    std::optional<LRESULT> onGetDefaultId();
+    std::optional<LRESULT> onDrawItem(const DRAWITEMSTRUCT& item);
+    std::optional<LRESULT> onControlColor(HDC dc, HWND sender);
+    std::optional<LRESULT> onScroll(UINT code, HWND sender);
+    std::optional<LRESULT> onTimer(int id);
+    std::optional<LRESULT> onMouse(EventArgs args);
+    std::optional<LRESULT> onPaint();
+    std::optional<LRESULT> onActivate(UINT state);
+    void onNcDestroy() noexcept;
+    void forgetWindows() noexcept;
+    bool handledBy(const HandlerRow& row, Event event, const FormControl* control) const noexcept;
     void createWindow();
     void placeAtStartUp(HWND owner);
     void paint(HDC dc, const RECT& area);
     void releaseRetired() noexcept;
     bool dispatch(EventArgs& args, bool propagate);
 
-    const FormSpec& spec_;
-    std::span<const ControlSpec> table_;
+    const FormLayout& layout_;
+    std::span<const ControlLayout> table_;
     HandlerMap handlers_;
     HWND window_ = nullptr;
     std::vector<std::unique_ptr<FormControl>> controls_;
@@ -131,7 +145,7 @@ private:
     std::unique_ptr<Surface> surface_;
     Color backColor_;
     Color foreColor_;
-    FontSpec font_;
+    Font font_;
     bool autoRedraw_;
     std::vector<std::wstring> printed_;
     bool placed_ = false;

@@ -17,19 +17,22 @@ namespace orvane::forms {
 class Form;
 class SharedFont;
 class Surface;
+struct ScrollRange;
 
 class FormControl {
 public:
-    FormControl(Form& form, const ControlSpec& desc, int id);
+    FormControl(Form& form, const ControlLayout& layout, int id);
     ~FormControl();
     FormControl(const FormControl&) = delete;
     FormControl& operator=(const FormControl&) = delete;
 
     Form& form() const noexcept { return form_; }
-    const ControlSpec& desc() const noexcept { return spec_; }
-    Kind kind() const noexcept { return spec_.kind; }
-    const wchar_t* name() const noexcept { return spec_.name; }
-    int index() const noexcept { return spec_.index; }
+    const ControlLayout& layout() const noexcept { return layout_; }
+    // The former name of layout(), for the design page until it moves.
+    const ControlLayout& desc() const noexcept { return layout_; }
+    Kind kind() const noexcept { return layout_.kind; }
+    const wchar_t* name() const noexcept { return layout_.name; }
+    int index() const noexcept { return layout_.index; }
     int id() const noexcept { return id_; }
     // Null for timers, shapes and lines.
     HWND hwnd() const noexcept { return window_; }
@@ -42,8 +45,8 @@ public:
     void setForeColor(Color color);
     Color backColor() const noexcept { return backColor_; }
     void setBackColor(Color color);
-    const FontSpec& font() const noexcept { return font_; }
-    void setFont(const FontSpec& font);
+    const Font& font() const noexcept { return font_; }
+    void setFont(const Font& font);
     HFONT hfont() const noexcept;
 
     // Twips from the top left of the container (the form's client area or a frame).
@@ -132,23 +135,21 @@ private:
     void clipToContainer() noexcept;
     void sizeToContent();
     void invalidate() const;
-    void fillDirectoryList();
-    void fillFileList();
+    void fillFolderList();
     void fillDriveList();
+    ScrollRange scrollRange() const noexcept;
     void startTimer();
     void stopTimer();
     void drawLabel(HDC dc, const RECT& rect) const;
     void paintBehindInto(HDC dc) const;
-    DWORD windowStyle() const;
-    const wchar_t* windowClass() const;
 
     Form& form_;
-    const ControlSpec& spec_;
+    const ControlLayout& layout_;
     int id_;
     HWND window_ = nullptr;
     WNDPROC baseProc_ = nullptr;
     Style style_;
-    FontSpec font_;
+    Font font_;
     std::shared_ptr<SharedFont> sharedFont_;
     Color foreColor_;
     Color backColor_;

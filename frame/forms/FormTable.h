@@ -1,7 +1,7 @@
-// A form as data: one FormSpec for the window, one ControlSpec row per control (in
+// A form as data: one FormLayout for the window, one ControlLayout row per control (in
 // twips, as a layout table reads), and a handler map kept apart from the geometry.
 //
-//   const ControlSpec splashControls[] = {
+//   const ControlLayout splashControls[] = {
 //       {Kind::Image, L"imgLogo", L"", 240, 240, 480, 480},
 //       {Kind::Label, L"lblPlatform", L"Platform", 1905, 2100, 5250, 330,
 //        font(L"Arial", 14.25, Bold), DefaultColor, DefaultColor, Align::Right | AutoSize},
@@ -9,10 +9,10 @@
 //        font(L"Arial", 8.25), sys::WindowText, DefaultColor, Align::Right | Transparent},
 //       line(L"Line1", 3840, 120, 7440, 120, sys::WindowText, 2),   // etched rule: dark...
 //       line(L"Line2", 3840, 120, 7680, 120, sys::Window),           // ...then light on top
-//       ControlSpec{Kind::Label, L"lblWarning", L"Warning", 150, 3660, 6765, 915,
+//       ControlLayout{Kind::Label, L"lblWarning", L"Warning", 150, 3660, 6765, 915,
 //                   font(L"Arial", 8.25)}.inside(L"Frame1"),
 //   };
-//   const FormSpec splash{L"frmSerated", L"", 7380, 4740, BorderStyle::FixedDialog, NoTitleBar,
+//   const FormLayout splash{L"frmSerated", L"", 7380, 4740, BorderStyle::FixedDialog, NoTitleBar,
 //                         StartUp::ScreenCentre};
 //   HandlerMap handlers{{L"cmdOK", Event::Click, [](EventArgs& e) { e.form.unload(); }}};
 //
@@ -88,7 +88,7 @@ constexpr FontStyle operator|(FontStyle a, FontStyle b) noexcept {
 }
 
 // An empty face means the form's font.
-struct FontSpec {
+struct Font {
     const wchar_t* face = nullptr;
     double size = 0;          // points
     int weight = FW_NORMAL;
@@ -100,12 +100,12 @@ struct FontSpec {
     bool empty() const noexcept { return !face || !*face; }
 };
 
-constexpr FontSpec font(const wchar_t* face, double size, FontStyle style = Regular) noexcept {
-    return FontSpec{face, size, (style & Bold) ? FW_BOLD : FW_NORMAL, (style & Italic) != 0,
+constexpr Font font(const wchar_t* face, double size, FontStyle style = Regular) noexcept {
+    return Font{face, size, (style & Bold) ? FW_BOLD : FW_NORMAL, (style & Italic) != 0,
                     (style & Underline) != 0, (style & Strikeout) != 0, ANSI_CHARSET};
 }
 // The form font when a table names none.
-constexpr FontSpec DefaultFormFont = font(L"MS Sans Serif", 8.25);
+constexpr Font DefaultFormFont = font(L"MS Sans Serif", 8.25);
 
 // Control options, combined with |.
 enum Style : std::uint32_t {
@@ -145,12 +145,12 @@ struct Align {
     static constexpr Style Center = AlignCenter;
 };
 
-struct ControlSpec {
+struct ControlLayout {
     Kind kind = Kind::Label;
     const wchar_t* name = L"";
     const wchar_t* text = L"";            // caption or text
     double left = 0, top = 0, width = 0, height = 0;  // twips, from the container's top left
-    FontSpec font = {};
+    Font font = {};
     Color foreColor = DefaultColor;
     Color backColor = DefaultColor;
     Style style = NoStyle;
@@ -164,34 +164,34 @@ struct ControlSpec {
     const wchar_t* pattern = nullptr;     // file list boxes, e.g. L"*.exe;*.dll"
     int minimum = 0, maximum = 0, value = 0;  // scroll bars
 
-    constexpr ControlSpec inside(const wchar_t* frame) const { ControlSpec row = *this; row.container = frame; return row; }
-    constexpr ControlSpec tab(int position) const { ControlSpec row = *this; row.tabIndex = position; return row; }
-    constexpr ControlSpec element(int number) const { ControlSpec row = *this; row.index = number; return row; }
-    constexpr ControlSpec list(std::span<const wchar_t* const> entries) const { ControlSpec row = *this; row.items = entries; return row; }
-    constexpr ControlSpec lineWidth(int pixels) const { ControlSpec row = *this; row.borderWidth = pixels; return row; }
-    constexpr ControlSpec every(int milliseconds) const { ControlSpec row = *this; row.interval = milliseconds; return row; }
-    constexpr ControlSpec files(const wchar_t* filter) const { ControlSpec row = *this; row.pattern = filter; return row; }
-    constexpr ControlSpec range(int low, int high, int current) const {
-        ControlSpec row = *this; row.minimum = low; row.maximum = high; row.value = current; return row;
+    constexpr ControlLayout inside(const wchar_t* frame) const { ControlLayout row = *this; row.container = frame; return row; }
+    constexpr ControlLayout tab(int position) const { ControlLayout row = *this; row.tabIndex = position; return row; }
+    constexpr ControlLayout element(int number) const { ControlLayout row = *this; row.index = number; return row; }
+    constexpr ControlLayout list(std::span<const wchar_t* const> entries) const { ControlLayout row = *this; row.items = entries; return row; }
+    constexpr ControlLayout lineWidth(int pixels) const { ControlLayout row = *this; row.borderWidth = pixels; return row; }
+    constexpr ControlLayout every(int milliseconds) const { ControlLayout row = *this; row.interval = milliseconds; return row; }
+    constexpr ControlLayout files(const wchar_t* filter) const { ControlLayout row = *this; row.pattern = filter; return row; }
+    constexpr ControlLayout range(int low, int high, int current) const {
+        ControlLayout row = *this; row.minimum = low; row.maximum = high; row.value = current; return row;
     }
 };
 
 // A line from (x1, y1) to (x2, y2), `pixels` wide.
-constexpr ControlSpec line(const wchar_t* name, double x1, double y1, double x2, double y2,
+constexpr ControlLayout line(const wchar_t* name, double x1, double y1, double x2, double y2,
                            Color color = DefaultColor, int pixels = 1) noexcept {
-    ControlSpec row{Kind::Line, name, L"", x1, y1, x2, y2, {}, color};
+    ControlLayout row{Kind::Line, name, L"", x1, y1, x2, y2, {}, color};
     row.borderWidth = pixels;
     return row;
 }
 // A rectangle: `fill` DefaultColor leaves the inside transparent; `border` DefaultColor draws none.
-constexpr ControlSpec shape(const wchar_t* name, double left, double top, double width, double height,
+constexpr ControlLayout shape(const wchar_t* name, double left, double top, double width, double height,
                             Color fill, Color border = DefaultColor, int pixels = 1) noexcept {
-    ControlSpec row{Kind::Shape, name, L"", left, top, width, height, {}, border, fill};
+    ControlLayout row{Kind::Shape, name, L"", left, top, width, height, {}, border, fill};
     row.borderWidth = pixels;
     return row;
 }
-constexpr ControlSpec timer(const wchar_t* name, int milliseconds, Style style = NoStyle) noexcept {
-    ControlSpec row{Kind::Timer, name};
+constexpr ControlLayout timer(const wchar_t* name, int milliseconds, Style style = NoStyle) noexcept {
+    ControlLayout row{Kind::Timer, name};
     row.interval = milliseconds;
     row.style = style;
     return row;
@@ -225,14 +225,14 @@ constexpr bool has(FormStyle set, FormStyle flag) noexcept {
 
 enum class StartUp { Manual, OwnerCentre, ScreenCentre, PlatformDefault };
 
-struct FormSpec {
+struct FormLayout {
     const wchar_t* name = L"";
     const wchar_t* caption = L"";
     double width = 0, height = 0;       // client area, twips
     BorderStyle border = BorderStyle::Sizable;
     FormStyle style = TitleBar | ControlBox | MinButton | MaxButton | InTaskbar;
     StartUp startUp = StartUp::PlatformDefault;
-    FontSpec font = DefaultFormFont;
+    Font font = DefaultFormFont;
     Color backColor = sys::ButtonFace;
     Color foreColor = sys::ButtonText;
     double left = 0, top = 0;           // StartUp::Manual, twips from the screen's top left
@@ -277,19 +277,25 @@ using Handler = std::function<void(EventArgs&)>;
 
 // One row per handler: a control name (nullptr or L"" for the form itself), the event,
 // and the code. Every element of a control array shares its array's handler.
-struct HandlerSpec {
+struct HandlerRow {
     const wchar_t* control;
     Event event;
     Handler handler;
 };
-using HandlerMap = std::vector<HandlerSpec>;
+using HandlerMap = std::vector<HandlerRow>;
 
-// Everything a form is made of. The spans and the descriptions must outlive every Form built
-// from them (tables are static data).
+// Everything a form is made of: its layouts and its code. The layouts must outlive every
+// Form built from them (tables are static data).
 struct FormDefinition {
-    const FormSpec& form;
-    std::span<const ControlSpec> controls;
+    const FormLayout& form;
+    std::span<const ControlLayout> controls;
     HandlerMap (*handlers)() = nullptr;   // called once per Form
 };
+
+// The former names of the layouts, for the callers outside the forms runtime that still
+// use them (the design pages and the benchmarks); they go once those callers move.
+using FormSpec = FormLayout;
+using ControlSpec = ControlLayout;
+using FontSpec = Font;
 
 }  // namespace orvane::forms

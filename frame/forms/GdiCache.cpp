@@ -26,11 +26,11 @@ namespace {
 
 using FontKey = std::tuple<std::wstring, int, int, bool, bool, bool, BYTE>;
 
-FontKey keyOf(const FontSpec& desc) {
-    std::wstring face = desc.face ? desc.face : L"";
+FontKey keyOf(const Font& wanted) {
+    std::wstring face = wanted.face ? wanted.face : L"";
     std::transform(face.begin(), face.end(), face.begin(), [](wchar_t c) { return std::towlower(c); });
-    return {face, pointsToFontHeight(desc.size, screenDpiY()), desc.weight, desc.italic, desc.underline,
-            desc.strikeout, desc.charset};
+    return {face, pointsToFontHeight(wanted.size, screenDpiY()), wanted.weight, wanted.italic, wanted.underline,
+            wanted.strikeout, wanted.charset};
 }
 
 std::map<FontKey, std::weak_ptr<SharedFont>>& threadFonts() {
@@ -40,25 +40,25 @@ std::map<FontKey, std::weak_ptr<SharedFont>>& threadFonts() {
 
 }  // namespace
 
-std::shared_ptr<SharedFont> sharedFont(const FontSpec& desc) {
+std::shared_ptr<SharedFont> sharedFont(const Font& wanted) {
     auto& fonts = threadFonts();
-    FontKey key = keyOf(desc);
+    FontKey key = keyOf(wanted);
     if (auto found = fonts.find(key); found != fonts.end()) {
         if (auto live = found->second.lock()) return live;
     }
-    LOGFONTW description{};
-    description.lfHeight = std::get<1>(key);
-    description.lfWeight = desc.weight;
-    description.lfItalic = desc.italic;
-    description.lfUnderline = desc.underline;
-    description.lfStrikeOut = desc.strikeout;
-    description.lfCharSet = desc.charset;
-    description.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    description.lfQuality = DEFAULT_QUALITY;
-    description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    if (desc.face) ::lstrcpynW(description.lfFaceName, desc.face, LF_FACESIZE);
-    HFONT handle = ::CreateFontIndirectW(&description);
+    LOGFONTW logFont{};
+    logFont.lfHeight = std::get<1>(key);
+    logFont.lfWeight = wanted.weight;
+    logFont.lfItalic = wanted.italic;
+    logFont.lfUnderline = wanted.underline;
+    logFont.lfStrikeOut = wanted.strikeout;
+    logFont.lfCharSet = wanted.charset;
+    logFont.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    logFont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    logFont.lfQuality = DEFAULT_QUALITY;
+    logFont.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    if (wanted.face) ::lstrcpynW(logFont.lfFaceName, wanted.face, LF_FACESIZE);
+    HFONT handle = ::CreateFontIndirectW(&logFont);
     if (!handle) raise(error::OutOfMemory);
     auto font = std::make_shared<SharedFont>(handle);
     // Drop entries whose fonts are gone, so the map stays as small as the live set.
@@ -67,8 +67,8 @@ std::shared_ptr<SharedFont> sharedFont(const FontSpec& desc) {
     return font;
 }
 
-std::shared_ptr<SharedFont> GdiCache::font(const FontSpec& desc) {
-    auto font = sharedFont(desc);
+std::shared_ptr<SharedFont> GdiCache::font(const Font& wanted) {
+    auto font = sharedFont(wanted);
     if (std::find(fonts_.begin(), fonts_.end(), font) == fonts_.end()) fonts_.push_back(font);
     return font;
 }

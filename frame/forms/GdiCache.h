@@ -23,11 +23,11 @@ private:
 };
 
 // The thread's font for a description, created when no live one matches.
-std::shared_ptr<SharedFont> sharedFont(const FontSpec& desc);
+std::shared_ptr<SharedFont> sharedFont(const Font& wanted);
 
 class GdiCache {
 public:
-    std::shared_ptr<SharedFont> font(const FontSpec& desc);
+    std::shared_ptr<SharedFont> font(const Font& wanted);
     HBRUSH brush(Color color);
     void clear() noexcept;
 

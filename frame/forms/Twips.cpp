@@ -1,14 +1,13 @@
 #include "frame/forms/Twips.h"
 
-#include <windows.h>
+#include "frame/forms/DeviceContext.h"
 
 namespace orvane::forms {
 
 namespace {
 int readDpi(int index) noexcept {
-    HDC screen = ::GetDC(nullptr);
-    int dpi = screen ? ::GetDeviceCaps(screen, index) : 0;
-    if (screen) ::ReleaseDC(nullptr, screen);
+    UniqueWindowDc screen = windowDc(nullptr);
+    int dpi = screen.get().dc ? ::GetDeviceCaps(screen.get().dc, index) : 0;
     return dpi > 0 ? dpi : 96;
 }
 }  // namespace

@@ -27,8 +27,8 @@
 namespace orvane::demo::test {
 namespace {
 
-using forms::ControlSpec;
-using forms::FontSpec;
+using forms::ControlLayout;
+using forms::Font;
 using forms::Kind;
 
 // The fourteen programs whose places and fonts are this project's own. The two branding
@@ -44,7 +44,7 @@ std::string narrow(const std::wstring& text) { return std::string(text.begin(), 
 // A memory device context with a font made from `fontDesc` for `dpi`, as the forms make it.
 class Measure {
 public:
-    Measure(const FontSpec& fontDesc, int dpi) : dc_(::CreateCompatibleDC(nullptr)) {
+    Measure(const Font& fontDesc, int dpi) : dc_(::CreateCompatibleDC(nullptr)) {
         LOGFONTW description{};
         description.lfHeight = forms::pointsToFontHeight(fontDesc.size, dpi);
         description.lfWeight = fontDesc.weight;
@@ -88,9 +88,9 @@ struct Misfit {
 // to fit and are left out, as are boxes whose text the user types.
 std::vector<Misfit> misfits(const DemoProgram& program, int dpi) {
     std::vector<Misfit> found;
-    for (const ControlSpec& row : program.controls) {
+    for (const ControlLayout& row : program.controls) {
         std::wstring text = row.text ? row.text : L"";
-        const FontSpec& fontDesc = row.font.empty() ? (program.form.font.empty() ? forms::DefaultFormFont
+        const Font& fontDesc = row.font.empty() ? (program.form.font.empty() ? forms::DefaultFormFont
                                                                               : program.form.font)
                                                 : row.font;
         const int width = forms::twipsToPixels(row.width, dpi);

@@ -37,7 +37,7 @@
 namespace orvane::demo::test {
 namespace {
 
-using forms::ControlSpec;
+using forms::ControlLayout;
 using forms::Kind;
 
 std::string narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
@@ -60,10 +60,10 @@ int scaled(int pixelsAt96) { return ::MulDiv(pixelsAt96, forms::screenDpiY(), 96
 
 // Each shown control whose caption is still the one its row gives: that caption fits its
 // window. Texts a program or the user puts there later are theirs to fit.
-std::vector<std::string> misfits(HWND form, const std::wstring& formName, std::span<const ControlSpec> rows,
+std::vector<std::string> misfits(HWND form, const std::wstring& formName, std::span<const ControlLayout> rows,
                                  int& checked) {
     std::vector<std::string> found;
-    for (const ControlSpec& row : rows) {
+    for (const ControlLayout& row : rows) {
         if (!row.name || !row.text || !*row.text) continue;
         HWND window = findControl(form, row.name, row.index < 0 ? 0 : row.index);
         if (!window || !::IsWindowVisible(window)) continue;

@@ -135,25 +135,25 @@ private:
 const wchar_t* const fruits[] = {L"Apple", L"Banana", L"Cherry"};
 
 // One control of every windowed kind.
-const ControlSpec sampleControls[] = {
+const ControlLayout sampleControls[] = {
     {Kind::Frame, L"Frame1", L"Group", 120, 120, 3000, 1500},
-    ControlSpec{Kind::Label, L"lblInside", L"Inside", 120, 240, 1500, 255, font(L"Arial", 8.25)}.inside(L"Frame1"),
+    ControlLayout{Kind::Label, L"lblInside", L"Inside", 120, 240, 1500, 255, font(L"Arial", 8.25)}.inside(L"Frame1"),
     {Kind::Label, L"lblTitle", L"Title text", 3300, 120, 2400, 345, font(L"Arial", 12, Bold), 0x00C00000, DefaultColor, Align::Right},
-    ControlSpec{Kind::TextBox, L"txtName", L"hello", 3300, 600, 2400, 330}.tab(0),
-    ControlSpec{Kind::TextBox, L"txtNotes", L"one\r\ntwo", 3300, 1020, 2400, 600, {}, DefaultColor, DefaultColor, MultiLine}.tab(1),
+    ControlLayout{Kind::TextBox, L"txtName", L"hello", 3300, 600, 2400, 330}.tab(0),
+    ControlLayout{Kind::TextBox, L"txtNotes", L"one\r\ntwo", 3300, 1020, 2400, 600, {}, DefaultColor, DefaultColor, MultiLine}.tab(1),
     {Kind::TextBox, L"Text1", L"OK", 3300, 1700, 1155, 225, {}, 0x00404040, sys::ActiveBorder, ReadOnly | NoTabStop | Align::Center},
-    ControlSpec{Kind::CommandButton, L"cmdOK", L"OK", 300, 1800, 1260, 345, {}, DefaultColor, DefaultColor, DefaultButton | CancelButton}.tab(2),
-    ControlSpec{Kind::ComboBox, L"cboFruit", L"", 300, 2300, 1860, 315, {}, DefaultColor, DefaultColor, DropDownList}.list(fruits),
-    ControlSpec{Kind::ComboBox, L"cboFree", L"typed", 2400, 2300, 1860, 315}.list(fruits),
-    ControlSpec{Kind::ListBox, L"lstFruit", L"", 300, 2800, 1860, 900}.list(fruits),
-    ControlSpec{Kind::HScrollBar, L"IconScroll", L"", 2400, 2800, 2400, 255}.range(0, 10, 3),
+    ControlLayout{Kind::CommandButton, L"cmdOK", L"OK", 300, 1800, 1260, 345, {}, DefaultColor, DefaultColor, DefaultButton | CancelButton}.tab(2),
+    ControlLayout{Kind::ComboBox, L"cboFruit", L"", 300, 2300, 1860, 315, {}, DefaultColor, DefaultColor, DropDownList}.list(fruits),
+    ControlLayout{Kind::ComboBox, L"cboFree", L"typed", 2400, 2300, 1860, 315}.list(fruits),
+    ControlLayout{Kind::ListBox, L"lstFruit", L"", 300, 2800, 1860, 900}.list(fruits),
+    ControlLayout{Kind::HScrollBar, L"IconScroll", L"", 2400, 2800, 2400, 255}.range(0, 10, 3),
     {Kind::PictureBox, L"picArea", L"", 2400, 3200, 1200, 600, {}, DefaultColor, 0x00FFFFFF, Border},
     {Kind::Image, L"imgLogo", L"", 4000, 3200, 480, 480},
     shape(L"Shape1", 0, 4000, 6000, 300, 0x00000000),
     timer(L"Timer1", 60000),
 };
 
-const FormSpec sampleForm{L"frmSample", L"Sample form", 6000, 4500, BorderStyle::FixedSingle,
+const FormLayout sampleForm{L"frmSample", L"Sample form", 6000, 4500, BorderStyle::FixedSingle,
                           TitleBar | ControlBox | MinButton | InTaskbar, StartUp::ScreenCentre};
 
 struct Expected {
@@ -239,7 +239,7 @@ TEST_F(FormTest, EveryKindIsAStandardWindowWithItsTableValues) {
         EXPECT_EQ(style & expected.styleBits, expected.styleBits) << std::hex << style;
         EXPECT_EQ(style & expected.absentBits, 0u) << std::hex << style;
 
-        const ControlSpec& row = control.desc();
+        const ControlLayout& row = control.layout();
         POINT origin{0, 0};
         if (row.container) {
             origin = {toPixelsX(form.control(row.container).left()), toPixelsY(form.control(row.container).top())};
@@ -275,14 +275,14 @@ TEST_F(FormTest, EveryKindIsAStandardWindowWithItsTableValues) {
     EXPECT_EQ(image.at(toPixelsX(120 + 2000), toPixelsY(120 + 1200)), ::GetSysColor(COLOR_BTNFACE));
 }
 
-TEST_F(FormTest, SameFontSpecIsOneSharedFontAcrossForms) {
-    static const ControlSpec rows[] = {
+TEST_F(FormTest, SameFontIsOneSharedFontAcrossForms) {
+    static const ControlLayout rows[] = {
         {Kind::Label, L"lblA", L"a", 0, 0, 600, 255, font(L"Arial", 9.75, Bold)},
         {Kind::Label, L"lblB", L"b", 0, 300, 600, 255, font(L"ARIAL", 9.75, Bold)},
         {Kind::Label, L"lblC", L"c", 0, 600, 600, 255, font(L"Arial", 9.75, Bold | Italic)},
     };
-    static const FormSpec desc{L"frmFonts", L"", 1500, 1500};
-    Form first(desc, rows), second(desc, rows);
+    static const FormLayout layout{L"frmFonts", L"", 1500, 1500};
+    Form first(layout, rows), second(layout, rows);
     first.load();
     second.load();
     auto fontOf = [](Form& form, const wchar_t* name) {
@@ -362,10 +362,10 @@ TEST_F(FormTest, HideKeepsContentsAndUnloadStartsAfresh) {
 }
 
 TEST_F(FormTest, WindowStylesFollowTheFormTable) {
-    static const FormSpec splash{L"frmSplash", L"", 3000, 2000, BorderStyle::FixedDialog, NoTitleBar, StartUp::ScreenCentre};
-    static const FormSpec about{L"frmAbout", L"About MyApp", 3000, 2000, BorderStyle::FixedDialog, TitleBar | ControlBox,
+    static const FormLayout splash{L"frmSplash", L"", 3000, 2000, BorderStyle::FixedDialog, NoTitleBar, StartUp::ScreenCentre};
+    static const FormLayout about{L"frmAbout", L"About MyApp", 3000, 2000, BorderStyle::FixedDialog, TitleBar | ControlBox,
                                 StartUp::OwnerCentre};
-    static const FormSpec demo{L"frmDemo", L"Demo", 3000, 2000, BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar};
+    static const FormLayout demo{L"frmDemo", L"Demo", 3000, 2000, BorderStyle::FixedSingle, TitleBar | ControlBox | MinButton | InTaskbar};
     Form splashForm(splash, {}), aboutForm(about, {}), demoForm(demo, {});
     splashForm.show();
     auto style = [](Form& form) { return static_cast<DWORD>(::GetWindowLongW(form.hwnd(), GWL_STYLE)); };
@@ -397,16 +397,16 @@ TEST_F(FormTest, WindowStylesFollowTheFormTable) {
 }
 
 TEST_F(FormTest, TabEnterAndEscapeWorkInAModelessFormPumpedBySomebodyElse) {
-    static const ControlSpec rows[] = {
-        ControlSpec{Kind::TextBox, L"txtFirst", L"", 120, 120, 1500, 330}.tab(0),
+    static const ControlLayout rows[] = {
+        ControlLayout{Kind::TextBox, L"txtFirst", L"", 120, 120, 1500, 330}.tab(0),
         {Kind::Label, L"lblNote", L"note", 120, 600, 1500, 255},
-        ControlSpec{Kind::CommandButton, L"cmdOK", L"OK", 120, 1000, 1200, 345, {}, DefaultColor, DefaultColor, DefaultButton}.tab(2),
-        ControlSpec{Kind::CommandButton, L"cmdCancel", L"Cancel", 1500, 1000, 1200, 345, {}, DefaultColor, DefaultColor, CancelButton}.tab(1),
+        ControlLayout{Kind::CommandButton, L"cmdOK", L"OK", 120, 1000, 1200, 345, {}, DefaultColor, DefaultColor, DefaultButton}.tab(2),
+        ControlLayout{Kind::CommandButton, L"cmdCancel", L"Cancel", 1500, 1000, 1200, 345, {}, DefaultColor, DefaultColor, CancelButton}.tab(1),
         {Kind::TextBox, L"txtSkipped", L"", 120, 1500, 1500, 330, {}, DefaultColor, DefaultColor, NoTabStop},
     };
-    static const FormSpec desc{L"frmKeys", L"Keys", 3000, 2200, BorderStyle::FixedDialog, TitleBar | ControlBox};
+    static const FormLayout layout{L"frmKeys", L"Keys", 3000, 2200, BorderStyle::FixedDialog, TitleBar | ControlBox};
     int okClicks = 0, cancelClicks = 0;
-    Form form(desc, rows,
+    Form form(layout, rows,
               {{L"cmdOK", Event::Click, [&](EventArgs&) { ++okClicks; }},
                {L"cmdCancel", Event::Click, [&](EventArgs&) { ++cancelClicks; }}});
     form.show();
@@ -438,13 +438,13 @@ TEST_F(FormTest, TabEnterAndEscapeWorkInAModelessFormPumpedBySomebodyElse) {
 }
 
 TEST_F(FormTest, EscapeOnAButtonThatUnloadsClosesTheForm) {
-    static const ControlSpec rows[] = {
+    static const ControlLayout rows[] = {
         {Kind::CommandButton, L"cmdOK", L"", 120, 120, 1260, 345, {}, DefaultColor, DefaultColor, DefaultButton | CancelButton},
         {Kind::TextBox, L"Text1", L"OK", 165, 195, 1155, 225, {}, DefaultColor, DefaultColor, ReadOnly | NoTabStop | Align::Center},
     };
-    static const FormSpec desc{L"frmClose", L"Close", 2000, 1000, BorderStyle::FixedDialog, TitleBar | ControlBox};
+    static const FormLayout layout{L"frmClose", L"Close", 2000, 1000, BorderStyle::FixedDialog, TitleBar | ControlBox};
     int unloads = 0;
-    Form form(desc, rows,
+    Form form(layout, rows,
               {{L"cmdOK", Event::Click, [](EventArgs& e) { e.form.unload(); }},
                {nullptr, Event::Unload, [&](EventArgs&) { ++unloads; }}});
     form.show();
@@ -455,7 +455,7 @@ TEST_F(FormTest, EscapeOnAButtonThatUnloadsClosesTheForm) {
     EXPECT_FALSE(form.loaded());
     EXPECT_EQ(unloads, 1);
     // The close button goes through QueryUnload, which may refuse.
-    Form stubborn(desc, rows, {{nullptr, Event::QueryUnload, [](EventArgs& e) {
+    Form stubborn(layout, rows, {{nullptr, Event::QueryUnload, [](EventArgs& e) {
                                     EXPECT_EQ(e.unloadMode, UnloadMode::CloseButton);
                                     e.cancel = true;
                                 }}});
@@ -504,14 +504,14 @@ TEST_F(FormTest, EventsReachTheHandlerMap) {
 }
 
 TEST_F(FormTest, ControlArraysShareANameAndAHandler) {
-    static const ControlSpec rows[] = {
-        ControlSpec{Kind::Label, L"lblGeneric", L"Enter a number:", 0, 0, 1500, 255}.element(0),
-        ControlSpec{Kind::Label, L"lblGeneric", L"Conversion:", 0, 300, 1500, 255}.element(1),
-        ControlSpec{Kind::Label, L"lblGeneric", L"Result:", 0, 600, 1500, 255}.element(2),
+    static const ControlLayout rows[] = {
+        ControlLayout{Kind::Label, L"lblGeneric", L"Enter a number:", 0, 0, 1500, 255}.element(0),
+        ControlLayout{Kind::Label, L"lblGeneric", L"Conversion:", 0, 300, 1500, 255}.element(1),
+        ControlLayout{Kind::Label, L"lblGeneric", L"Result:", 0, 600, 1500, 255}.element(2),
     };
-    static const FormSpec desc{L"frmArray", L"", 2000, 1000};
+    static const FormLayout layout{L"frmArray", L"", 2000, 1000};
     int clicked = -1;
-    Form form(desc, rows, {{L"lblGeneric", Event::Click, [&](EventArgs& e) { clicked = e.sender().index(); }}});
+    Form form(layout, rows, {{L"lblGeneric", Event::Click, [&](EventArgs& e) { clicked = e.sender().index(); }}});
     form.load();
     EXPECT_EQ(form.controlArray(L"lblGeneric").size(), 3u);
     EXPECT_EQ(form.control(L"lblGeneric", 1).text(), L"Conversion:");
@@ -522,12 +522,12 @@ TEST_F(FormTest, ControlArraysShareANameAndAHandler) {
 }
 
 TEST_F(FormTest, LabelsSizedToTextGrowAndWrap) {
-    static const ControlSpec rows[] = {
+    static const ControlLayout rows[] = {
         {Kind::Label, L"lblAuto", L"short", 120, 120, 3000, 255, font(L"Arial", 8.25), DefaultColor, DefaultColor, AutoSize},
         {Kind::Label, L"lblWarning", L"Warning", 120, 600, 2000, 255, font(L"Arial", 8.25)},
     };
-    static const FormSpec desc{L"frmAuto", L"", 4000, 3000};
-    Form form(desc, rows);
+    static const FormLayout layout{L"frmAuto", L"", 4000, 3000};
+    Form form(layout, rows);
     form.load();
     FormControl& automatic = form.control(L"lblAuto");
     const double shortWidth = automatic.width();
@@ -556,14 +556,14 @@ TEST_F(FormTest, LabelsSizedToTextGrowAndWrap) {
 // A label that grows past the edge of its frame is cut off at the frame; the form
 // around the frame shows nothing of it. One that fits is not touched.
 TEST_F(FormTest, ControlsInsideAFrameAreCutOffAtItsEdge) {
-    static const ControlSpec rows[] = {
+    static const ControlLayout rows[] = {
         {Kind::Frame, L"Frame1", L"", 150, 60, 3000, 1500},
-        ControlSpec{Kind::Label, L"lblLong", L"x", 1200, 300, 600, 600, font(L"Arial", 20, Bold), 0x000000FF,
+        ControlLayout{Kind::Label, L"lblLong", L"x", 1200, 300, 600, 600, font(L"Arial", 20, Bold), 0x000000FF,
                     0x000000FF, Align::Right | AutoSize}.inside(L"Frame1"),
-        ControlSpec{Kind::Label, L"lblShort", L"ok", 300, 1000, 600, 255, font(L"Arial", 8.25)}.inside(L"Frame1"),
+        ControlLayout{Kind::Label, L"lblShort", L"ok", 300, 1000, 600, 255, font(L"Arial", 8.25)}.inside(L"Frame1"),
     };
-    static const FormSpec desc{L"frmClip", L"", 4500, 1800, BorderStyle::FixedDialog, NoTitleBar, StartUp::ScreenCentre};
-    Form form(desc, rows);
+    static const FormLayout layout{L"frmClip", L"", 4500, 1800, BorderStyle::FixedDialog, NoTitleBar, StartUp::ScreenCentre};
+    Form form(layout, rows);
     form.show();
     FormControl& label = form.control(L"lblLong");
     label.setText(L"A caption far wider than its frame");
@@ -589,9 +589,9 @@ TEST_F(FormTest, ControlsInsideAFrameAreCutOffAtItsEdge) {
 }
 
 TEST_F(FormTest, ImageBoxesTakeThePictureSizeAndBlankOnesShowNothing) {
-    static const ControlSpec rows[] = {{Kind::Image, L"imgLogo", L"", 240, 240, 480, 480}};
-    static const FormSpec desc{L"frmImage", L"", 3000, 3000};
-    Form form(desc, rows);
+    static const ControlLayout rows[] = {{Kind::Image, L"imgLogo", L"", 240, 240, 480, 480}};
+    static const FormLayout layout{L"frmImage", L"", 3000, 3000};
+    Form form(layout, rows);
     form.show();
     FormControl& image = form.control(L"imgLogo");
     EXPECT_FALSE(::IsWindowVisible(image.hwnd())) << "no picture yet";
@@ -618,7 +618,7 @@ TEST_F(FormTest, ImageBoxesTakeThePictureSizeAndBlankOnesShowNothing) {
 }
 
 TEST_F(FormTest, BandsRulesAndTransparentLabelsHaveTheirColours) {
-    static const ControlSpec rows[] = {
+    static const ControlLayout rows[] = {
         shape(L"Shape1", 0, 0, 4500, 1200, 0x00000000),
         {Kind::Label, L"lblOnBand", L"WWWW", 150, 150, 3000, 600, font(L"Arial", 20, Bold), 0x0000FFFF, DefaultColor, Transparent},
         {Kind::Label, L"lblOpaque", L"x", 3300, 150, 900, 600, {}, 0x00000000, 0x000000FF},
@@ -626,8 +626,8 @@ TEST_F(FormTest, BandsRulesAndTransparentLabelsHaveTheirColours) {
         line(L"Line2", 0, 1800, 4500, 1800, 0x00FFFFFF, 1),
         shape(L"Shape2", 300, 2100, 1500, 600, 0x00FF0000, 0x0000FF00, 1),
     };
-    static const FormSpec desc{L"frmPixels", L"", 4500, 3000, BorderStyle::FixedDialog, NoTitleBar, StartUp::ScreenCentre};
-    Form form(desc, rows);
+    static const FormLayout layout{L"frmPixels", L"", 4500, 3000, BorderStyle::FixedDialog, NoTitleBar, StartUp::ScreenCentre};
+    Form form(layout, rows);
     form.show();
     pump();
     Capture image = capture(form.hwnd());
@@ -661,9 +661,9 @@ TEST_F(FormTest, BandsRulesAndTransparentLabelsHaveTheirColours) {
 }
 
 TEST_F(FormTest, AutoRedrawFormsAndPictureBoxesKeepWhatIsPrinted) {
-    static const ControlSpec rows[] = {{Kind::PictureBox, L"picArea", L"", 1500, 0, 1500, 1500, {}, DefaultColor, 0x00FFFFFF}};
-    static const FormSpec desc{L"frmPrint", L"", 3000, 1500, BorderStyle::FixedDialog, AutoRedraw};
-    Form form(desc, rows);
+    static const ControlLayout rows[] = {{Kind::PictureBox, L"picArea", L"", 1500, 0, 1500, 1500, {}, DefaultColor, 0x00FFFFFF}};
+    static const FormLayout layout{L"frmPrint", L"", 3000, 1500, BorderStyle::FixedDialog, AutoRedraw};
+    Form form(layout, rows);
     form.show();
     for (int line = 0; line < 3; ++line) form.print(L"WWWWWWWW");
     HDC dc = form.control(L"picArea").hdc();
@@ -698,14 +698,14 @@ TEST_F(FormTest, FileAndDirectoryListsReadTheFolder) {
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder / L"Sub");
     for (const wchar_t* name : {L"a.exe", L"b.txt", L"c.DLL", L"noext"}) std::ofstream(folder / name) << "x";
-    static const ControlSpec rows[] = {
+    static const ControlLayout rows[] = {
         {Kind::DriveListBox, L"Drive1", L"", 0, 0, 2000, 315},
         {Kind::DirListBox, L"Dir1", L"", 0, 400, 2000, 1500},
-        ControlSpec{Kind::FileListBox, L"File1", L"", 2100, 400, 2000, 1500}.files(L"*.exe;*.dll"),
+        ControlLayout{Kind::FileListBox, L"File1", L"", 2100, 400, 2000, 1500}.files(L"*.exe;*.dll"),
     };
-    static const FormSpec desc{L"frmLists", L"", 4200, 2000};
+    static const FormLayout layout{L"frmLists", L"", 4200, 2000};
     std::vector<std::wstring> changes;
-    Form form(desc, rows, {{L"Dir1", Event::Change, [&](EventArgs& e) {
+    Form form(layout, rows, {{L"Dir1", Event::Change, [&](EventArgs& e) {
                                 changes.push_back(e.sender().path());
                                 e.form.control(L"File1").setPath(e.sender().path());
                             }}});
@@ -744,10 +744,10 @@ TEST_F(FormTest, MessageBoxesCanBeReadAndDismissed) {
 }
 
 TEST_F(FormTest, AnUnhandledErrorIsReportedAndEndsTheProgramWithItsNumber) {
-    static const ControlSpec rows[] = {{Kind::CommandButton, L"cmdConvert", L"Convert", 0, 0, 1200, 345}};
-    static const FormSpec desc{L"frmFailing", L"Failing", 2000, 1000};
+    static const ControlLayout rows[] = {{Kind::CommandButton, L"cmdConvert", L"Convert", 0, 0, 1200, 345}};
+    static const FormLayout layout{L"frmFailing", L"Failing", 2000, 1000};
     setProgramTitle(L"FormTests");
-    Form form(desc, rows,
+    Form form(layout, rows,
               {{nullptr, Event::Load, [](EventArgs& e) {
                     HWND button = e.form.control(L"cmdConvert").hwnd();
                     ::PostMessageW(e.form.hwnd(), WM_COMMAND, MAKEWPARAM(e.form.control(L"cmdConvert").id(), BN_CLICKED),
@@ -762,12 +762,12 @@ TEST_F(FormTest, AnUnhandledErrorIsReportedAndEndsTheProgramWithItsNumber) {
 }
 
 TEST_F(FormTest, EndUnloadsEverythingAndLeavesTheLoop) {
-    static const ControlSpec rows[] = {{Kind::CommandButton, L"cmdClose", L"&Close", 0, 0, 1200, 345}};
-    static const FormSpec desc{L"frmEnd", L"End", 2000, 1000};
+    static const ControlLayout rows[] = {{Kind::CommandButton, L"cmdClose", L"&Close", 0, 0, 1200, 345}};
+    static const FormLayout layout{L"frmEnd", L"End", 2000, 1000};
     int unloadEvents = 0;
-    Form other(desc, rows);
+    Form other(layout, rows);
     other.show();
-    Form form(desc, rows,
+    Form form(layout, rows,
               {{nullptr, Event::Load, [](EventArgs& e) {
                     ::PostMessageW(e.form.hwnd(), WM_COMMAND, MAKEWPARAM(e.form.control(L"cmdClose").id(), BN_CLICKED),
                                    reinterpret_cast<LPARAM>(e.form.control(L"cmdClose").hwnd()));
@@ -786,18 +786,43 @@ TEST_F(FormTest, EndUnloadsEverythingAndLeavesTheLoop) {
 TEST_F(FormTest, LibraryFormsMayKeepErrorsFromEndingTheHost) {
     std::vector<long> reported;
     setUnhandledErrorPolicy([&](const RuntimeError& error) { reported.push_back(error.number()); });
-    static const ControlSpec rows[] = {{Kind::CommandButton, L"cmdSysInfo", L"", 0, 0, 1200, 345}};
-    static const FormSpec desc{L"frmPolicy", L"", 2000, 1000};
-    Form form(desc, rows, {{L"cmdSysInfo", Event::Click, [](EventArgs&) { raise(error::FileNotFound); }}});
+    static const ControlLayout rows[] = {{Kind::CommandButton, L"cmdSysInfo", L"", 0, 0, 1200, 345}};
+    static const FormLayout layout{L"frmPolicy", L"", 2000, 1000};
+    Form form(layout, rows, {{L"cmdSysInfo", Event::Click, [](EventArgs&) { raise(error::FileNotFound); }}});
     form.show();
     ::SendMessageW(form.control(L"cmdSysInfo").hwnd(), BM_CLICK, 0, 0);
     EXPECT_EQ(reported, std::vector<long>{error::FileNotFound});
     EXPECT_TRUE(form.loaded());
 }
 
+TEST_F(FormTest, EveryHandlerOfAnEventRunsInMapOrderUntilOneFails) {
+    std::vector<std::wstring> seen;
+    std::vector<long> reported;
+    setUnhandledErrorPolicy([&](const RuntimeError& error) { reported.push_back(error.number()); });
+    static const ControlLayout rows[] = {{Kind::CommandButton, L"cmdGo", L"Go", 0, 0, 1200, 345}};
+    static const FormLayout layout{L"frmChained", L"", 2000, 1000};
+    Form form(layout, rows,
+              {{nullptr, Event::Load, [&](EventArgs&) { seen.push_back(L"first load"); }},
+               {L"cmdGo", Event::Click, [&](EventArgs&) { seen.push_back(L"first click"); }},
+               {nullptr, Event::Load, [&](EventArgs&) { seen.push_back(L"second load"); }},
+               {L"cmdGo", Event::Click, [&](EventArgs&) { raise(error::Overflow); }},
+               {L"cmdGo", Event::Click, [&](EventArgs&) { seen.push_back(L"after the error"); }},
+               {nullptr, Event::MouseUp, [&](EventArgs& e) { seen.push_back(e.button == MK_RBUTTON ? L"right up" : L"left up"); }},
+               {nullptr, Event::Click, [&](EventArgs&) { seen.push_back(L"form click"); }}});
+    form.show();
+    ::SendMessageW(form.control(L"cmdGo").hwnd(), BM_CLICK, 0, 0);
+    // A left release on the form is a click as well; a right one is not.
+    ::SendMessageW(form.hwnd(), WM_RBUTTONUP, 0, MAKELPARAM(150, 40));
+    ::SendMessageW(form.hwnd(), WM_LBUTTONUP, MK_SHIFT, MAKELPARAM(150, 40));
+    const std::vector<std::wstring> expected{L"first load", L"second load", L"first click", L"right up", L"left up",
+                                             L"form click"};
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(reported, std::vector<long>{error::Overflow});
+}
+
 TEST_F(FormTest, AnErrorInLoadReachesTheCallerAndLeavesTheFormUnloaded) {
-    static const FormSpec desc{L"frmLoadFails", L"", 2000, 1000};
-    Form form(desc, {}, {{nullptr, Event::Load, [](EventArgs&) { raise(error::TypeMismatch); }}});
+    static const FormLayout layout{L"frmLoadFails", L"", 2000, 1000};
+    Form form(layout, {}, {{nullptr, Event::Load, [](EventArgs&) { raise(error::TypeMismatch); }}});
     try {
         form.show();
         ADD_FAILURE() << "show() returned";
