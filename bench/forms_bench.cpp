@@ -16,9 +16,9 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-constexpr FontSpec linkFont = font(L"MS Sans Serif", 8.25, Underline);
+constexpr Font linkFont = font(L"MS Sans Serif", 8.25, Underline);
 
-const ControlSpec aboutControls[] = {
+const ControlLayout aboutControls[] = {
     {Kind::PictureBox, L"picIcon", L"", 240, 120, 720, 720},
     {Kind::Label, L"lblTitle", L"Application Title", 1050, 120, 4605, 345, font(L"Arial", 12, Bold)},
     {Kind::Label, L"lblVersion", L"Version", 1050, 480, 4605, 225, font(L"Arial", 9.75, Bold)},
@@ -30,12 +30,12 @@ const ControlSpec aboutControls[] = {
     {Kind::Label, L"lblCopyright", L"Copyright", 120, 3120, 5535, 225, font(L"Arial", 8.25), DefaultColor, DefaultColor, Align::Center},
     line(L"Line1", 0, 3525, 5760, 3525, 0x00808080),
     {Kind::Label, L"lblDisclaimer", L"", 120, 3600, 3975, 1065, {}, 0x00000000},
-    ControlSpec{Kind::CommandButton, L"cmdOK", L"", 4245, 3705, 1260, 345, {}, DefaultColor, DefaultColor, DefaultButton | CancelButton}.tab(0),
+    ControlLayout{Kind::CommandButton, L"cmdOK", L"", 4245, 3705, 1260, 345, {}, DefaultColor, DefaultColor, DefaultButton | CancelButton}.tab(0),
     {Kind::TextBox, L"Text1", L"OK", 4290, 3780, 1155, 225, {}, 0x00404040, 0x8000000A, ReadOnly | NoTabStop | Align::Center},
-    ControlSpec{Kind::CommandButton, L"cmdSysInfo", L"", 4260, 4155, 1245, 345}.tab(2),
+    ControlLayout{Kind::CommandButton, L"cmdSysInfo", L"", 4260, 4155, 1245, 345}.tab(2),
     {Kind::TextBox, L"Text2", L"System Info...", 4290, 4230, 1125, 225, {}, DefaultColor, 0x8000000A, ReadOnly | NoTabStop | Align::Center},
 };
-const FormSpec aboutForm{L"frmAboutStandard", L"About MyApp", 5700, 4755, BorderStyle::FixedDialog,
+const FormLayout aboutForm{L"frmAboutStandard", L"About MyApp", 5700, 4755, BorderStyle::FixedDialog,
                          TitleBar | ControlBox | InTaskbar, StartUp::ScreenCentre};
 
 // The same windows by hand.
@@ -68,7 +68,7 @@ void buildByHand() {
                                   outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
                                   ::GetModuleHandleW(nullptr), nullptr);
     int id = 1000;
-    for (const ControlSpec& row : aboutControls) {
+    for (const ControlLayout& row : aboutControls) {
         const wchar_t* windowClass = nullptr;
         DWORD childStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
         DWORD exStyle = 0;

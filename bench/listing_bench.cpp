@@ -171,12 +171,12 @@ std::wstring fillFolder(long size) {
 
 void formLines(const std::vector<long>& sizes) {
     using namespace forms;
-    static const ControlSpec rows[] = {
+    static const ControlLayout rows[] = {
         {Kind::ListBox, L"lstItems", L"", 0, 0, 3000, 3000},
         {Kind::ComboBox, L"cboItems", L"", 3000, 0, 3000, 315},
         {Kind::FileListBox, L"filItems", L"", 6000, 0, 3000, 3000},
     };
-    static const FormSpec listingWindow{L"frmListing", L"Listing", 9000, 3000};
+    static const FormLayout listingWindow{L"frmListing", L"Listing", 9000, 3000};
     Line list{"form ListBox AddItem"}, combo{"form ComboBox AddItem"}, files{"form FileListBox Path"};
     Form form(listingWindow, rows);
     form.load();

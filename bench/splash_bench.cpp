@@ -44,7 +44,7 @@ PlainWindow plainWindow() {
                                     100, 100, forms::toPixelsX(definition.form.width),
                                     forms::toPixelsY(definition.form.height), nullptr, nullptr, nullptr, nullptr);
     std::vector<HFONT> fonts;
-    for (const forms::ControlSpec& row : definition.controls) {
+    for (const forms::ControlLayout& row : definition.controls) {
         HWND child = ::CreateWindowExW(0, row.kind == forms::Kind::Frame ? L"BUTTON" : L"STATIC", row.text,
                                        WS_CHILD | WS_VISIBLE | (row.kind == forms::Kind::Frame ? BS_GROUPBOX : 0),
                                        forms::toPixelsX(row.left), forms::toPixelsY(row.top),

@@ -17,9 +17,13 @@ const wchar_t* standardText(long number) {
     case error::TypeMismatch: return L"Type mismatch";
     case error::InternalError: return L"Internal error";
     case error::FileNotFound: return L"File not found";
+    case error::DeviceUnavailable: return L"Device unavailable";
+    case error::PathNotFound: return L"Path not found";
     case error::ObjectNotSet: return L"Object variable or With block variable not set";
     case error::InvalidUseOfNull: return L"Invalid use of Null";
     case error::InvalidPropertyValue: return L"Invalid property value";
+    case error::ReadOnlyText: return L"'Text' property is read-only";
+    case error::AlreadyDisplayed: return L"Form already displayed; can't show modally";
     case error::ObjectDoesNotSupport: return L"Object doesn't support this property or method";
     case error::EntryPointNotFound: return L"Specified DLL function not found";
     case error::DuplicateKey: return L"This key is already associated with an element of this collection";

@@ -109,7 +109,7 @@ std::vector<const FormControl*> inTabOrder(const forms::Form& form) {
     }
     std::stable_sort(stops.begin(), stops.end(), [](const FormControl* a, const FormControl* b) {
         auto rank = [](const FormControl* control) {
-            return control->desc().tabIndex < 0 ? 1000000 + control->id() : control->desc().tabIndex;
+            return control->layout().tabIndex < 0 ? 1000000 + control->id() : control->layout().tabIndex;
         };
         return rank(a) < rank(b);
     });
@@ -186,7 +186,7 @@ void DesignPageState::pageInfo(PROPPAGEINFO& info) const {
 }
 
 int DesignPageState::styleEntryCount(const PageBinding& binding) const {
-    for (const forms::ControlSpec& row : definition_.controls) {
+    for (const forms::ControlLayout& row : definition_.controls) {
         if (::lstrcmpiW(row.name, binding.box) == 0) return static_cast<int>(row.items.size());
     }
     return 0;

@@ -31,8 +31,8 @@ struct PageBinding {
 };
 
 struct PageDefinition {
-    const forms::FormSpec& form;
-    std::span<const forms::ControlSpec> controls;
+    const forms::FormLayout& form;
+    std::span<const forms::ControlLayout> controls;
     // In the order of loading, of applying and (the style left out) of clearing.
     std::span<const PageBinding> bindings;
     const wchar_t* clearButton;

@@ -2,7 +2,6 @@
 
 #include "frame/base/Errors.h"
 #include "frame/forms/DeviceContext.h"
-#include "frame/forms/FormErrors.h"
 #include "frame/forms/FormMessages.h"
 #include "frame/forms/GdiCache.h"
 #include "frame/forms/KeyboardHook.h"
@@ -286,7 +285,7 @@ void Form::show(HWND owner) {
 }
 
 void Form::showModal(HWND owner) {
-    if (modal_) raiseFormError(formError::AlreadyDisplayed);
+    if (modal_) raise(error::AlreadyDisplayed);
     load();
     if (!window_) return;
     std::vector<HWND> disabled;

@@ -1,9 +1,9 @@
 #include "frame/forms/FormControl.h"
 
+#include "frame/base/Errors.h"
 #include "frame/forms/ControlKinds.h"
 #include "frame/forms/DeviceContext.h"
 #include "frame/forms/Form.h"
-#include "frame/forms/FormErrors.h"
 #include "frame/forms/FormMessages.h"
 #include "frame/forms/GdiCache.h"
 #include "frame/forms/ListBoxes.h"
@@ -350,7 +350,7 @@ void FormControl::setText(const std::wstring& text) {
     if (layout_.kind == Kind::ComboBox && has(style_, DropDownList)) {
         LRESULT found = ::SendMessageW(window_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(text.c_str()));
-        if (found == CB_ERR) raiseFormError(formError::ReadOnlyText);
+        if (found == CB_ERR) raise(error::ReadOnlyText);
         setListIndex(static_cast<int>(found));
         return;
     }
@@ -683,7 +683,7 @@ void FormControl::fillDriveList() {
 std::wstring FormControl::drive() const { return driveText_; }
 
 void FormControl::setDrive(const std::wstring& drive) {
-    if (drive.empty()) raiseFormError(formError::DeviceUnavailable);
+    if (drive.empty()) raise(error::DeviceUnavailable);
     wchar_t letter = static_cast<wchar_t>(std::towlower(drive[0]));
     for (int position = 0; position < listCount(); ++position) {
         std::wstring entry = list(position);
@@ -695,7 +695,7 @@ void FormControl::setDrive(const std::wstring& drive) {
             return;
         }
     }
-    raiseFormError(formError::DeviceUnavailable);
+    raise(error::DeviceUnavailable);
 }
 
 // A directory list shows the folders of its path, a file list the files that match its pattern.

@@ -28,8 +28,6 @@ public:
 
     Form& form() const noexcept { return form_; }
     const ControlLayout& layout() const noexcept { return layout_; }
-    // The former name of layout(), for the design page until it moves.
-    const ControlLayout& desc() const noexcept { return layout_; }
     Kind kind() const noexcept { return layout_.kind; }
     const wchar_t* name() const noexcept { return layout_.name; }
     int index() const noexcept { return layout_.index; }

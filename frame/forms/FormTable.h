@@ -292,10 +292,4 @@ struct FormDefinition {
     HandlerMap (*handlers)() = nullptr;   // called once per Form
 };
 
-// The former names of the layouts, for the callers outside the forms runtime that still
-// use them (the design pages and the benchmarks); they go once those callers move.
-using FormSpec = FormLayout;
-using ControlSpec = ControlLayout;
-using FontSpec = Font;
-
 }  // namespace orvane::forms

@@ -1,7 +1,7 @@
 #include "frame/forms/ListBoxes.h"
 
+#include "frame/base/Errors.h"
 #include "frame/base/Handles.h"
-#include "frame/forms/FormErrors.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -142,11 +142,11 @@ std::wstring currentFolder() {
 std::wstring existingFolder(const std::wstring& path) {
     wchar_t full[MAX_PATH] = {};
     DWORD length = path.empty() ? 0 : files::GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
-    if (length == 0 || length >= MAX_PATH) raiseFormError(formError::PathNotFound);
+    if (length == 0 || length >= MAX_PATH) raise(error::PathNotFound);
     std::wstring target = withoutTrailingSlash(full);
     if (target.size() >= 2 && target[1] == L':') {
         std::wstring root = target.substr(0, 2) + L"\\";
-        if (files::GetDriveTypeW(root.c_str()) == DRIVE_NO_ROOT_DIR) raiseFormError(formError::DeviceUnavailable);
+        if (files::GetDriveTypeW(root.c_str()) == DRIVE_NO_ROOT_DIR) raise(error::DeviceUnavailable);
     }
     DWORD attributes;
     {
@@ -154,10 +154,10 @@ std::wstring existingFolder(const std::wstring& path) {
         attributes = files::GetFileAttributesW(target.c_str());
     }
     if (attributes == INVALID_FILE_ATTRIBUTES) {
-        if (platform::lastDllError() == ERROR_NOT_READY) raiseFormError(formError::DeviceUnavailable);
-        raiseFormError(formError::PathNotFound);
+        if (platform::lastDllError() == ERROR_NOT_READY) raise(error::DeviceUnavailable);
+        raise(error::PathNotFound);
     }
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) raiseFormError(formError::PathNotFound);
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) raise(error::PathNotFound);
     return target;
 }
 
