@@ -66,8 +66,8 @@ void DemoForm::placeControl() {
     }
     try {
         control_ = LateBound(siteControl(instance_.get(), site_.get(), store.get()));
-    } catch (const ComFailure& failure) {
-        long number = errorNumberOf(failure.result());
+    } catch (...) {
+        long number = errorNumberOf(caughtResult());
         throw RuntimeError(number ? number : 429, L"ActiveX component can't create object");
     }
 }

@@ -6,12 +6,6 @@
 
 namespace orvane {
 
-namespace {
-void checked(HRESULT result) {
-    if (FAILED(result)) throw ComFailure(result);
-}
-}  // namespace
-
 ComPtr<ControlSite> ControlSite::create(bool userMode) { return ComPtr<ControlSite>::attach(new ControlSite(userMode)); }
 
 ControlSite::ControlSite(bool userMode) { setUserMode(userMode); }
@@ -25,7 +19,7 @@ void ControlSite::setUserMode(bool userMode) {
 
 void ControlSite::setAmbient(DISPID dispid, const VARIANT& value) {
     Variant copy;
-    checked(::VariantCopy(copy.get(), const_cast<VARIANT*>(&value)));
+    check(::VariantCopy(copy.get(), const_cast<VARIANT*>(&value)));
     ambients_[dispid] = std::move(copy);
 }
 
@@ -113,7 +107,7 @@ ComPtr<IDispatch> siteControl(IUnknown* control, ControlSite* site, IPropertyBag
     if (!control || !site) throw ComFailure(E_POINTER);
     ComPtr<IUnknown> object(control);
     ComPtr<IOleObject> ole = object.query<IOleObject>();
-    if (ole) checked(ole->SetClientSite(site));
+    if (ole) check(ole->SetClientSite(site));
     if (auto container = object.query<IConnectionPointContainer>()) {
         ComPtr<IConnectionPoint> point;
         if (SUCCEEDED(container->FindConnectionPoint(IID_IPropertyNotifySink, point.put())) &&
@@ -124,9 +118,9 @@ ComPtr<IDispatch> siteControl(IUnknown* control, ControlSite* site, IPropertyBag
     if (bag) {
         ComPtr<IPersistPropertyBag> persist = object.query<IPersistPropertyBag>();
         if (!persist) throw ComFailure(E_NOINTERFACE);
-        checked(persist->Load(bag, nullptr));
+        check(persist->Load(bag, nullptr));
     } else if (auto persist = object.query<IPersistStreamInit>()) {
-        checked(persist->InitNew());
+        check(persist->InitNew());
     }
     ComPtr<IDispatch> dispatch = object.query<IDispatch>();
     if (!dispatch) throw ComFailure(E_NOINTERFACE);
@@ -136,9 +130,9 @@ ComPtr<IDispatch> siteControl(IUnknown* control, ControlSite* site, IPropertyBag
 ComPtr<IDispatch> createControl(const wchar_t* programmaticId, ControlSite* site, IPropertyBag* bag) {
     if (!programmaticId) throw ComFailure(E_POINTER);
     CLSID classId;
-    checked(::CLSIDFromProgID(programmaticId, &classId));
+    check(::CLSIDFromProgID(programmaticId, &classId));
     ComPtr<IUnknown> object;
-    checked(::CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, object.putVoid()));
+    check(::CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, object.putVoid()));
     return siteControl(object.get(), site, bag);
 }
 

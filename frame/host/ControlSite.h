@@ -65,7 +65,8 @@ private:
 
 // Sites a control already created: SetClientSite, the site connected to its
 // property-change point, then InitNew (no bag) or Load from the bag. Returns the
-// control's IDispatch; throws ComFailure with the failing HRESULT.
+// control's IDispatch; a failing call throws as check() does (caughtResult() gives its
+// HRESULT back).
 ComPtr<IDispatch> siteControl(IUnknown* control, ControlSite* site, IPropertyBag* bag = nullptr);
 // Creates the control registered under a programmatic identifier
 // ("TVOrvaneSuite.OVAboutBox") and sites it as siteControl does.

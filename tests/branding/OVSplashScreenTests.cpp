@@ -114,8 +114,8 @@ protected:
         site->clearChanges();
         try {
             dispatch = siteControl(unknown.get(), site.get(), bag);
-        } catch (const ComFailure& failure) {
-            ADD_FAILURE() << "siting failed with " << std::hex << failure.result();
+        } catch (...) {
+            ADD_FAILURE() << "siting failed with " << std::hex << caughtResult();
         }
         // A new control's first values are set without notifications; a loaded one is
         // checked by its caller.
