@@ -68,7 +68,7 @@ std::span<const CLSID> OVAboutBox::propertyPageIds() noexcept {
 
 // A new control shows its own face as the logo (the store's default is Nothing).
 void OVAboutBox::initProperties() {
-    persistedBinding().reset(state_);
+    Control::initProperties();
     state_.productLogo = face_;
 }
 

@@ -88,7 +88,7 @@ std::span<const CLSID> OVSplashScreen::propertyPageIds() noexcept {
 // A new control has both members of each text-or-image pair filled: the default text
 // and an empty picture (not Nothing, unlike a store without pictures).
 void OVSplashScreen::initProperties() {
-    persistedBinding().reset(state_);
+    Control::initProperties();
     state_.companyNameImage = emptyPicture();
     state_.productNameImage = emptyPicture();
     state_.productLogo = emptyPicture();

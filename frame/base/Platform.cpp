@@ -59,6 +59,15 @@ ORVANE_ENTRY("kernel32.dll", GetSystemDirectoryA);
 ORVANE_ENTRY("kernel32.dll", lstrcpyA);
 decltype(rtlMoveMemory) rtlMoveMemory{"kernel32.dll", "RtlMoveMemory"};
 ORVANE_ENTRY("kernel32.dll", ExpandEnvironmentStringsW);
+ORVANE_ENTRY("kernel32.dll", GetLogicalDriveStringsW);
+ORVANE_ENTRY("kernel32.dll", GetDriveTypeW);
+ORVANE_ENTRY("kernel32.dll", GetVolumeInformationW);
+ORVANE_ENTRY("kernel32.dll", GetCurrentDirectoryW);
+ORVANE_ENTRY("kernel32.dll", GetFullPathNameW);
+ORVANE_ENTRY("kernel32.dll", GetFileAttributesW);
+ORVANE_ENTRY("kernel32.dll", FindFirstFileExW);
+ORVANE_ENTRY("kernel32.dll", FindNextFileW);
+ORVANE_ENTRY("kernel32.dll", FindClose);
 }  // namespace kernel32
 
 namespace advapi32 {

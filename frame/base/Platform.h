@@ -95,6 +95,16 @@ extern Entry<LPSTR(LPSTR, LPCSTR)> lstrcpyA;
 // winnt.h defines RtlMoveMemory as a macro, hence the lower-case name.
 extern Entry<void(void*, const void*, SIZE_T)> rtlMoveMemory;
 extern Entry<DWORD(LPCWSTR, LPWSTR, DWORD)> ExpandEnvironmentStringsW;
+// What the forms' drive, directory and file boxes read.
+extern Entry<DWORD(DWORD, LPWSTR)> GetLogicalDriveStringsW;
+extern Entry<UINT(LPCWSTR)> GetDriveTypeW;
+extern Entry<BOOL(LPCWSTR, LPWSTR, DWORD, LPDWORD, LPDWORD, LPDWORD, LPWSTR, DWORD)> GetVolumeInformationW;
+extern Entry<DWORD(DWORD, LPWSTR)> GetCurrentDirectoryW;
+extern Entry<DWORD(LPCWSTR, DWORD, LPWSTR, LPWSTR*)> GetFullPathNameW;
+extern Entry<DWORD(LPCWSTR)> GetFileAttributesW;
+extern Entry<HANDLE(LPCWSTR, FINDEX_INFO_LEVELS, LPVOID, FINDEX_SEARCH_OPS, LPVOID, DWORD)> FindFirstFileExW;
+extern Entry<BOOL(HANDLE, LPWIN32_FIND_DATAW)> FindNextFileW;
+extern Entry<BOOL(HANDLE)> FindClose;
 }  // namespace kernel32
 
 namespace advapi32 {

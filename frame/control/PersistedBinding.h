@@ -64,10 +64,6 @@ public:
     void assign(State& state, const PersistedProperty& row, const VARIANT& value) const {
         std::visit([&](auto member) { assignPersistedValue(state.*member, value); }, memberOf(row));
     }
-    // Every member at its row's default.
-    void reset(State& state) const {
-        for (const PersistedProperty& row : properties_) assign(state, row, *defaultValue(row).get());
-    }
 
 private:
     // The persistence code hands back rows of this table; any other is a fault.

@@ -2,11 +2,14 @@
 
 #include "frame/base/Errors.h"
 #include "frame/base/Handles.h"
+#include "frame/base/Platform.h"
 
 #include <algorithm>
 #include <cwctype>
 
 namespace orvane::forms {
+
+namespace kernel = platform::kernel32;
 
 const ListMessages* listMessages(Items items) noexcept {
     static constexpr ListMessages combo{CB_ADDSTRING,    CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT, CB_GETCOUNT,
@@ -20,27 +23,13 @@ const ListMessages* listMessages(Items items) noexcept {
     }
 }
 
-namespace files {
-#define ORVANE_FORMS_ENTRY(name) decltype(name) name{"kernel32.dll", #name}
-ORVANE_FORMS_ENTRY(GetLogicalDriveStringsW);
-ORVANE_FORMS_ENTRY(GetDriveTypeW);
-ORVANE_FORMS_ENTRY(GetVolumeInformationW);
-ORVANE_FORMS_ENTRY(GetCurrentDirectoryW);
-ORVANE_FORMS_ENTRY(GetFullPathNameW);
-ORVANE_FORMS_ENTRY(GetFileAttributesW);
-ORVANE_FORMS_ENTRY(FindFirstFileExW);
-ORVANE_FORMS_ENTRY(FindNextFileW);
-ORVANE_FORMS_ENTRY(FindClose);
-#undef ORVANE_FORMS_ENTRY
-}  // namespace files
-
 namespace {
 
 namespace traits {
 struct Search {
     using Handle = HANDLE;
     static Handle invalid() { return INVALID_HANDLE_VALUE; }
-    static void close(Handle search) { files::FindClose(search); }
+    static void close(Handle search) { kernel::FindClose(search); }
 };
 }  // namespace traits
 using UniqueSearch = UniqueHandle<traits::Search>;
@@ -80,12 +69,12 @@ bool matchesWildcard(const wchar_t* name, const wchar_t* pattern) {
 template <class Visit>
 void forEachEntry(const std::wstring& folder, FINDEX_SEARCH_OPS limit, Visit&& visit) {
     WIN32_FIND_DATAW found{};
-    UniqueSearch search(files::FindFirstFileExW(joinPath(folder, L"*").c_str(), FindExInfoStandard, &found, limit,
+    UniqueSearch search(kernel::FindFirstFileExW(joinPath(folder, L"*").c_str(), FindExInfoStandard, &found, limit,
                                                 nullptr, 0));
     if (!search) return;
     do {
         visit(found);
-    } while (files::FindNextFileW(search.get(), &found));
+    } while (kernel::FindNextFileW(search.get(), &found));
 }
 
 }  // namespace
@@ -112,16 +101,16 @@ std::wstring joinPath(const std::wstring& folder, const std::wstring& name) {
 DriveEntries driveEntries() {
     DriveEntries result;
     wchar_t drives[512] = {};
-    DWORD length = files::GetLogicalDriveStringsW(511, drives);
+    DWORD length = kernel::GetLogicalDriveStringsW(511, drives);
     wchar_t current[MAX_PATH] = {};
-    files::GetCurrentDirectoryW(MAX_PATH, current);
+    kernel::GetCurrentDirectoryW(MAX_PATH, current);
     for (const wchar_t* root = drives; length && *root; root += ::lstrlenW(root) + 1) {
         std::wstring entry{static_cast<wchar_t>(std::towlower(root[0])), L':'};
-        UINT type = files::GetDriveTypeW(root);
+        UINT type = kernel::GetDriveTypeW(root);
         if (type == DRIVE_FIXED || type == DRIVE_RAMDISK) {
             wchar_t label[MAX_PATH + 1] = {};
             QuietDriveErrors quiet;
-            if (files::GetVolumeInformationW(root, label, MAX_PATH, nullptr, nullptr, nullptr, nullptr, 0) && label[0]) {
+            if (kernel::GetVolumeInformationW(root, label, MAX_PATH, nullptr, nullptr, nullptr, nullptr, 0) && label[0]) {
                 entry += L" [";
                 entry += label;
                 entry += L"]";
@@ -135,23 +124,23 @@ DriveEntries driveEntries() {
 
 std::wstring currentFolder() {
     wchar_t current[MAX_PATH] = {};
-    files::GetCurrentDirectoryW(MAX_PATH, current);
+    kernel::GetCurrentDirectoryW(MAX_PATH, current);
     return withoutTrailingSlash(current);
 }
 
 std::wstring existingFolder(const std::wstring& path) {
     wchar_t full[MAX_PATH] = {};
-    DWORD length = path.empty() ? 0 : files::GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
+    DWORD length = path.empty() ? 0 : kernel::GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
     if (length == 0 || length >= MAX_PATH) raise(error::PathNotFound);
     std::wstring target = withoutTrailingSlash(full);
     if (target.size() >= 2 && target[1] == L':') {
         std::wstring root = target.substr(0, 2) + L"\\";
-        if (files::GetDriveTypeW(root.c_str()) == DRIVE_NO_ROOT_DIR) raise(error::DeviceUnavailable);
+        if (kernel::GetDriveTypeW(root.c_str()) == DRIVE_NO_ROOT_DIR) raise(error::DeviceUnavailable);
     }
     DWORD attributes;
     {
         QuietDriveErrors quiet;
-        attributes = files::GetFileAttributesW(target.c_str());
+        attributes = kernel::GetFileAttributesW(target.c_str());
     }
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         if (platform::lastDllError() == ERROR_NOT_READY) raise(error::DeviceUnavailable);

@@ -1,9 +1,9 @@
 // List, combo, drive, directory and file list boxes: the item messages of each family,
 // and what the drive, directory and file boxes read from the file system. The file
-// system is reached through the platform binding service, so tests can fake it.
+// system is reached through the platform binding service (kernel32's wide file entries),
+// so tests can fake it.
 #pragma once
 
-#include "frame/base/Platform.h"
 #include "frame/forms/ControlKinds.h"
 
 #include <string>
@@ -17,18 +17,6 @@ struct ListMessages {
 };
 // nullptr for kinds without items.
 const ListMessages* listMessages(Items items) noexcept;
-
-namespace files {
-extern platform::Entry<DWORD(DWORD, LPWSTR)> GetLogicalDriveStringsW;
-extern platform::Entry<UINT(LPCWSTR)> GetDriveTypeW;
-extern platform::Entry<BOOL(LPCWSTR, LPWSTR, DWORD, LPDWORD, LPDWORD, LPDWORD, LPWSTR, DWORD)> GetVolumeInformationW;
-extern platform::Entry<DWORD(DWORD, LPWSTR)> GetCurrentDirectoryW;
-extern platform::Entry<DWORD(LPCWSTR, DWORD, LPWSTR, LPWSTR*)> GetFullPathNameW;
-extern platform::Entry<DWORD(LPCWSTR)> GetFileAttributesW;
-extern platform::Entry<HANDLE(LPCWSTR, FINDEX_INFO_LEVELS, LPVOID, FINDEX_SEARCH_OPS, LPVOID, DWORD)> FindFirstFileExW;
-extern platform::Entry<BOOL(HANDLE, LPWIN32_FIND_DATAW)> FindNextFileW;
-extern platform::Entry<BOOL(HANDLE)> FindClose;
-}  // namespace files
 
 // The drives as a drive list shows them ("c: [label]"), and which is the current one (-1: none).
 struct DriveEntries {

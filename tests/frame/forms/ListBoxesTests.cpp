@@ -4,6 +4,7 @@
 #include "frame/forms/ListBoxes.h"
 
 #include "frame/base/Errors.h"
+#include "frame/base/Platform.h"
 
 #include <string>
 #include <vector>
@@ -49,13 +50,13 @@ struct FakeFolder {
 class ListBoxesTest : public ::testing::Test {
 protected:
     FakeFolder folder;
-    decltype(files::FindFirstFileExW)::FakeScope first = files::FindFirstFileExW.fake(
+    decltype(platform::kernel32::FindFirstFileExW)::FakeScope first = platform::kernel32::FindFirstFileExW.fake(
         [this](LPCWSTR pattern, FINDEX_INFO_LEVELS, LPVOID found, FINDEX_SEARCH_OPS, LPVOID, DWORD) {
             return folder.first(pattern, found);
         });
-    decltype(files::FindNextFileW)::FakeScope following =
-        files::FindNextFileW.fake([this](HANDLE, LPWIN32_FIND_DATAW found) { return folder.following(found); });
-    decltype(files::FindClose)::FakeScope close = files::FindClose.fake([this](HANDLE) {
+    decltype(platform::kernel32::FindNextFileW)::FakeScope following =
+        platform::kernel32::FindNextFileW.fake([this](HANDLE, LPWIN32_FIND_DATAW found) { return folder.following(found); });
+    decltype(platform::kernel32::FindClose)::FakeScope close = platform::kernel32::FindClose.fake([this](HANDLE) {
         --folder.open;
         return TRUE;
     });
@@ -87,22 +88,22 @@ TEST_F(ListBoxesTest, DirectoryListsSortFoldersWithTheParentFirstBelowARoot) {
 }
 
 TEST(ListBoxes, DriveListsNameEachDriveWithItsLabelAndMarkTheCurrentOne) {
-    auto drives = files::GetLogicalDriveStringsW.fake([](DWORD capacity, LPWSTR buffer) {
+    auto drives = platform::kernel32::GetLogicalDriveStringsW.fake([](DWORD capacity, LPWSTR buffer) {
         static const wchar_t list[] = L"A:\\\0C:\\\0D:\\\0";
         std::copy_n(list, std::min<DWORD>(capacity, 13), buffer);
         return DWORD{12};
     });
-    auto types = files::GetDriveTypeW.fake([](LPCWSTR root) -> UINT {
+    auto types = platform::kernel32::GetDriveTypeW.fake([](LPCWSTR root) -> UINT {
         return root[0] == L'A' ? DRIVE_REMOVABLE : root[0] == L'C' ? DRIVE_FIXED : DRIVE_CDROM;
     });
     int labelsRead = 0;
-    auto labels = files::GetVolumeInformationW.fake(
+    auto labels = platform::kernel32::GetVolumeInformationW.fake(
         [&](LPCWSTR, LPWSTR label, DWORD capacity, LPDWORD, LPDWORD, LPDWORD, LPWSTR, DWORD) {
             ++labelsRead;
             ::lstrcpynW(label, L"SYSTEM", static_cast<int>(capacity));
             return TRUE;
         });
-    auto current = files::GetCurrentDirectoryW.fake([](DWORD capacity, LPWSTR buffer) {
+    auto current = platform::kernel32::GetCurrentDirectoryW.fake([](DWORD capacity, LPWSTR buffer) {
         ::lstrcpynW(buffer, L"D:\\setup", static_cast<int>(capacity));
         return DWORD{8};
     });
@@ -114,13 +115,13 @@ TEST(ListBoxes, DriveListsNameEachDriveWithItsLabelAndMarkTheCurrentOne) {
 }
 
 TEST(ListBoxes, AFolderThatIsNotThereIsPathNotFoundAndAMissingDriveIsDeviceUnavailable) {
-    auto full = files::GetFullPathNameW.fake([](LPCWSTR path, DWORD capacity, LPWSTR buffer, LPWSTR*) {
+    auto full = platform::kernel32::GetFullPathNameW.fake([](LPCWSTR path, DWORD capacity, LPWSTR buffer, LPWSTR*) {
         ::lstrcpynW(buffer, path, static_cast<int>(capacity));
         return static_cast<DWORD>(::lstrlenW(buffer));
     });
-    auto types = files::GetDriveTypeW.fake(
+    auto types = platform::kernel32::GetDriveTypeW.fake(
         [](LPCWSTR root) -> UINT { return root[0] == L'Q' ? DRIVE_NO_ROOT_DIR : DRIVE_FIXED; });
-    auto attributes = files::GetFileAttributesW.fake([](LPCWSTR path) -> DWORD {
+    auto attributes = platform::kernel32::GetFileAttributesW.fake([](LPCWSTR path) -> DWORD {
         std::wstring text = path;
         if (text == L"C:\\Data") return FILE_ATTRIBUTE_DIRECTORY;
         if (text == L"C:\\Data\\file.txt") return FILE_ATTRIBUTE_NORMAL;
